@@ -1,0 +1,17 @@
+#pragma once
+
+class SoundTable;
+
+// The sound table's copy on disk: chimelo.ini in the current directory,
+// section EventNumber, key slot + 1, value the path.
+
+// Clears the table and fills it from the file. An event's list ends at its
+// first missing or empty key; anything else in the file is ignored.
+void LoadSettings(SoundTable& sounds);
+
+// Rewrites the file from the table, all or nothing: the new file is written
+// in full under another name, then moved over the old one, so a failure or a
+// kill at any moment leaves either the old file or the new one. A table
+// without sounds leaves no file. Returns whether the file now matches the
+// table.
+bool SaveSettings(const SoundTable& sounds);

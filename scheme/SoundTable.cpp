@@ -1,0 +1,26 @@
+#include "scheme/SoundTable.h"
+
+#include <cstring>
+
+#include "platform/BoundedText.h"
+
+int SoundTable::SoundCount(int event) const {
+  int count = 0;
+  while (count < MaxSoundsPerEvent && slots_[event][count][0] != '\0') ++count;
+  return count;
+}
+
+bool SoundTable::Append(int event, const char* path) {
+  int count = SoundCount(event);
+  if (count == MaxSoundsPerEvent || path[0] == '\0') return false;
+  return CopyText(slots_[event][count], path);
+}
+
+void SoundTable::RemoveAt(int event, int slot) {
+  if (slot < 0 || slot >= SoundCount(event)) return;
+  for (int j = slot; j < MaxSoundsPerEvent - 1; ++j)
+    std::memcpy(slots_[event][j], slots_[event][j + 1], SoundPathSize);
+  std::memset(slots_[event][MaxSoundsPerEvent - 1], 0, SoundPathSize);
+}
+
+void SoundTable::Clear() { std::memset(slots_, 0, sizeof slots_); }

@@ -1,0 +1,30 @@
+#pragma once
+#include "scheme/EventTable.h"
+
+// Every event's sounds, held inline: 12 x 20 slots of SoundPathSize bytes,
+// with no allocation per sound. An event's sounds are its slots before the
+// first empty one, in the order they were added; duplicates are kept and
+// paths are stored exactly as received.
+class SoundTable {
+ public:
+  // The index of the event's first empty slot, or MaxSoundsPerEvent.
+  int SoundCount(int event) const;
+
+  // Stores the path in the event's first empty slot. Refuses, changing
+  // nothing, when the event is full or the path is empty or too long.
+  bool Append(int event, const char* path);
+
+  // Shifts the later slots down by one and empties the last slot.
+  void RemoveAt(int event, int slot);
+
+  void Clear();
+
+  const char* Read(int event, int slot) const { return slots_[event][slot]; }
+
+  // The slot itself, for filling it in place and for list entries that
+  // refer to it.
+  char* Slot(int event, int slot) { return slots_[event][slot]; }
+
+ private:
+  char slots_[EventCount][MaxSoundsPerEvent][SoundPathSize] = {};
+};

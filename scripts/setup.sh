@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Chimelo needs on Debian 12:
+# the mingw-w64 cross compilers, Wine with its 32-bit half, GoogleTest's
+# sources, and the virtual display and sound server of the end-to-end tests.
+# Installs only what is missing, so it is quick and safe to repeat.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ googletest
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  wine wine64 wine32:i386 fonts-wine
+  xvfb xauth x11-apps imagemagick
+  pulseaudio pulseaudio-utils libpulse0:i386
+)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+# Wine's 32-bit half comes from the i386 architecture.
+dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+as_root apt-get update -q
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

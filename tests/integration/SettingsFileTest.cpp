@@ -1,0 +1,151 @@
+// The settings file through Wine's real private-profile functions, each test
+// in a directory of its own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ScratchDirectory.h"
+#include "scheme/Settings.h"
+#include "scheme/SoundTable.h"
+
+namespace {
+
+struct SettingsFileTest : ::testing::Test {
+  ScratchDirectory directory;
+  std::unique_ptr<SoundTable> owner = std::make_unique<SoundTable>();
+  SoundTable& sounds = *owner;
+
+  std::unique_ptr<SoundTable> Loaded() {
+    auto loaded = std::make_unique<SoundTable>();
+    loaded->Append(0, "stale entry that loading must clear");
+    LoadSettings(*loaded);
+    return loaded;
+  }
+};
+
+TEST_F(SettingsFileTest, SavedFileHasOneSectionPerEventWithSoundsAndKeysFromOne) {
+  sounds.Append(0, "C:\\SOUNDS\\BELL.WAV");
+  sounds.Append(0, "C:\\SOUNDS\\DING.WAV");
+  sounds.Append(6, "C:\\WINDOWS\\CHORD.WAV");
+  ASSERT_TRUE(SaveSettings(sounds));
+  EXPECT_EQ(FileText("chimelo.ini"),
+            "[1]\r\n1=C:\\SOUNDS\\BELL.WAV\r\n2=C:\\SOUNDS\\DING.WAV\r\n"
+            "[7]\r\n1=C:\\WINDOWS\\CHORD.WAV\r\n");
+  EXPECT_EQ(FileText("chimelo.ini.new"), "<none>");
+}
+
+TEST_F(SettingsFileTest, SectionsStandInAscendingOrderWhateverTheOrderOfAdding) {
+  sounds.Append(9, "C:\\TEN.WAV");
+  sounds.Append(1, "C:\\TWO.WAV");
+  sounds.Append(6, "C:\\SEVEN.WAV");
+  ASSERT_TRUE(SaveSettings(sounds));
+  EXPECT_EQ(FileText("chimelo.ini"),
+            "[2]\r\n1=C:\\TWO.WAV\r\n[7]\r\n1=C:\\SEVEN.WAV\r\n[10]\r\n1=C:\\TEN.WAV\r\n");
+}
+
+TEST_F(SettingsFileTest, AFullTableOfLongestPathsSurvivesARoundTrip) {
+  for (int event = 0; event < EventCount; ++event)
+    for (int slot = 0; slot < MaxSoundsPerEvent; ++slot) {
+      std::string path = "C:\\" + std::to_string(event) + "-" + std::to_string(slot) + "-";
+      path.resize(SoundPathSize - 1, 'w');
+      ASSERT_TRUE(sounds.Append(event, path.c_str()));
+    }
+  ASSERT_TRUE(SaveSettings(sounds));
+  auto loaded = Loaded();
+  for (int event = 0; event < EventCount; ++event) {
+    ASSERT_EQ(loaded->SoundCount(event), MaxSoundsPerEvent);
+    for (int slot = 0; slot < MaxSoundsPerEvent; ++slot)
+      ASSERT_STREQ(loaded->Read(event, slot), sounds.Read(event, slot));
+  }
+}
+
+TEST_F(SettingsFileTest, WithoutAFileEveryEventStartsEmpty) {
+  auto loaded = Loaded();
+  for (int event = 0; event < EventCount; ++event) EXPECT_EQ(loaded->SoundCount(event), 0);
+}
+
+TEST_F(SettingsFileTest, AnEmptyTableLeavesNoFile) {
+  ASSERT_TRUE(SaveSettings(sounds));
+  EXPECT_EQ(FileText("chimelo.ini"), "<none>");
+  WriteFileText("chimelo.ini", "[1]\r\n1=C:\\OLD.WAV\r\n");
+  ASSERT_TRUE(SaveSettings(sounds));
+  EXPECT_EQ(FileText("chimelo.ini"), "<none>");
+}
+
+TEST_F(SettingsFileTest, LoadingStopsAtGapsCutsLongValuesAndIgnoresStrangers) {
+  std::string long600(600, 'L');
+  WriteFileText("chimelo.ini",
+                "[0]\r\n1=C:\\ZERO.WAV\r\n"
+                "[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n4=C:\\D.WAV\r\n"
+                "[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n3=\r\n4=C:\\Z.WAV\r\n"
+                "[5]\r\n1=" + long600 + "\r\n"
+                "[6]\r\n2=C:\\NO-FIRST-KEY.WAV\r\n"
+                "[9]\r\n" + [] {
+                  std::string keys;
+                  for (int key = 1; key <= 21; ++key)
+                    keys += std::to_string(key) + "=C:\\K" + std::to_string(key) + ".WAV\r\n";
+                  return keys;
+                }() +
+                "[13]\r\n1=C:\\THIRTEEN.WAV\r\n"
+                "junk line\r\n");
+  auto loaded = Loaded();
+
+  EXPECT_EQ(loaded->SoundCount(0), 0);
+  ASSERT_EQ(loaded->SoundCount(1), 2);
+  EXPECT_STREQ(loaded->Read(1, 1), "C:\\B.WAV");
+  EXPECT_EQ(loaded->SoundCount(2), 2);
+  ASSERT_EQ(loaded->SoundCount(4), 1);
+  EXPECT_EQ(loaded->Read(4, 0), long600.substr(0, SoundPathSize - 1));
+  EXPECT_EQ(loaded->SoundCount(5), 0);
+  EXPECT_EQ(loaded->SoundCount(8), 20);
+  EXPECT_STREQ(loaded->Read(8, 19), "C:\\K20.WAV");
+  for (int event : {3, 6, 7, 9, 10, 11}) EXPECT_EQ(loaded->SoundCount(event), 0) << event;
+
+  // The next save drops everything that did not load.
+  ASSERT_TRUE(SaveSettings(*loaded));
+  std::string text = FileText("chimelo.ini");
+  EXPECT_EQ(text.find("[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n[5]"), 0u)
+      << text;
+  for (const char* gone : {"[0]", "[13]", "D.WAV", "Z.WAV", "[6]", "21=", "junk"})
+    EXPECT_EQ(text.find(gone), std::string::npos) << gone;
+  EXPECT_NE(text.find("20=C:\\K20.WAV\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFileTest, ASecondSaveWithFewerSoundsLeavesNoStaleKeys) {
+  for (int slot = 0; slot < 5; ++slot) sounds.Append(3, ("C:\\" + std::to_string(slot) + ".WAV").c_str());
+  sounds.Append(4, "C:\\OTHER.WAV");
+  ASSERT_TRUE(SaveSettings(sounds));
+  sounds.RemoveAt(3, 0);
+  sounds.RemoveAt(3, 0);
+  sounds.RemoveAt(4, 0);
+  ASSERT_TRUE(SaveSettings(sounds));
+  EXPECT_EQ(FileText("chimelo.ini"), "[4]\r\n1=C:\\2.WAV\r\n2=C:\\3.WAV\r\n3=C:\\4.WAV\r\n");
+}
+
+TEST_F(SettingsFileTest, ALeftoverFromAnInterruptedSaveDoesNotLeakIn) {
+  WriteFileText("chimelo.ini.new", "[1]\r\n1=C:\\HALF.WAV\r\n2=C:\\WRITTEN.WAV\r\n");
+  sounds.Append(0, "C:\\NEW.WAV");
+  ASSERT_TRUE(SaveSettings(sounds));
+  EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\NEW.WAV\r\n");
+  EXPECT_EQ(FileText("chimelo.ini.new"), "<none>");
+  EXPECT_EQ(Loaded()->SoundCount(0), 1);
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsKeptWhole) {
+  const std::string old = "[1]\r\n1=C:\\OLD.WAV\r\n2=C:\\KEPT.WAV\r\n";
+  WriteFileText("chimelo.ini", old);
+  // Another program holds the file open, as an editor might.
+  HANDLE held = CreateFileA("chimelo.ini", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  sounds.Append(0, "C:\\NEW.WAV");
+  EXPECT_FALSE(SaveSettings(sounds));
+  CloseHandle(held);
+  EXPECT_EQ(FileText("chimelo.ini"), old);
+  EXPECT_EQ(FileText("chimelo.ini.new"), "<none>");
+}
+
+}  // namespace
