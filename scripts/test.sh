@@ -19,8 +19,8 @@ configure build/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/i68
 configure build/x86_64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake \
   -DCHIMELO_TESTS=OFF
 
-# Whatever happens, stop the wineserver of the test prefix.
-trap 'WINEPREFIX="$PWD/build/i686/wineprefix" wineserver -k 2>/dev/null || true' EXIT
+# Whatever happens, stop the Wine session's servers and display.
+trap 'bash scripts/wine-session.sh stop build/i686/wine' EXIT
 
 # One ctest over both trees, so that a single summary closes the run.
 echo 'subdirs("native" "i686")' > build/CTestTestfile.cmake

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "ScratchDirectory.h"
+#include "tests/support/ScratchDirectory.h"
 #include "helpers/settings-saver/SampleTables.h"
 #include "platform/Files.h"
 #include "scheme/Settings.h"

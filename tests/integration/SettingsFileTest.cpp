@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ScratchDirectory.h"
+#include "tests/support/ScratchDirectory.h"
 #include "scheme/Settings.h"
 #include "scheme/SoundTable.h"
 

@@ -1,0 +1,17 @@
+#include "app/ChimeloApp.h"
+
+#include "app/SDIDecFrame.h"
+#include "platform/CustomControls.h"
+#include "resources/ResourceIds.h"
+
+chimeloApp::chimeloApp() : TApplication("Chimelo ! (Freeware)", Startup.instance) {}
+
+void chimeloApp::BuildMainWindow() {
+  // Only hidden and minimised-without-activation pass through unchanged.
+  if (nCmdShow != SW_HIDE && nCmdShow != SW_SHOWMINNOACTIVE) nCmdShow = SW_SHOWNORMAL;
+  auto* frame = new SDIDecFrame(nullptr, GetName(), nullptr, false, nullptr);
+  frame->ShrinkToClient = true;
+  frame->SetIcon(GetInstance(), IDI_SOUND);
+  SetMainWindow(frame);
+  CustomControls::TurnOn(GetInstance(), 0);
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/Application.h"
+
+class chimeloApp : public TApplication {
+ public:
+  chimeloApp();
+
+ protected:
+  void BuildMainWindow() override;
+};

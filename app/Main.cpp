@@ -1,0 +1,15 @@
+// The program's entry routine, called by the framework's start-up.
+#include <windows.h>
+
+#include "app/ChimeloApp.h"
+#include "platform/Exception.h"
+
+int ProgramMain(int, char*[]) {
+  try {
+    chimeloApp app;
+    return app.Run();
+  } catch (const xmsg& failure) {
+    MessageBoxExA(nullptr, failure.why().c_str(), "Exception", MB_OK, 0);
+    return -1;
+  }
+}

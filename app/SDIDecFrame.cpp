@@ -1,0 +1,28 @@
+#include "app/SDIDecFrame.h"
+
+#include "dialog/ChimeloDialog.h"
+#include "resources/ResourceIds.h"
+
+const TResponse SDIDecFrame::ResponseRows[] = {
+    OnEndSession<&SDIDecFrame::EvEndSession>(),
+};
+const TResponseTable SDIDecFrame::ResponseTable(ResponseRows, &TDecoratedFrame::ResponseTable);
+
+SDIDecFrame::SDIDecFrame(TWindow* parent, const char* title, TDialog* client,
+                         bool trackMenuSelection, HINSTANCE module)
+    : TDecoratedFrame(parent, title,
+                      client ? client : new TChimeloDialog(nullptr, IDD_CHIMELO, nullptr),
+                      trackMenuSelection, module) {}
+
+void SDIDecFrame::ConfirmClose(int code) {
+  if (MessageBox("Do You Really Want To Close Chimelo ?", "Chimelo !", MB_YESNO | MB_ICONQUESTION) ==
+      IDNO)
+    return;
+  TDecoratedFrame::ConfirmClose(code);
+}
+
+// The session is ending: the program goes as after a Yes to the close
+// question, so its tear-down saves the sounds, but nobody is asked.
+void SDIDecFrame::EvEndSession(bool ending) {
+  if (ending) Destroy();
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include "platform/ComboBox.h"
+#include "platform/Dialog.h"
+#include "platform/ListBox.h"
+#include "scheme/SoundTable.h"
+
+// The program's one dialog: the events, the selected event's sounds and the
+// WAV browser. It owns all of the program's state.
+class TChimeloDialog : public TDialog {
+ public:
+  TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module);
+
+  static constexpr UINT RotationTimer = 100;
+  static constexpr UINT RotationPeriod = 30000;  // milliseconds
+
+ protected:
+  static const TResponse ResponseRows[];
+  static const TResponseTable ResponseTable;
+  const TResponseTable& Responses() const override { return ResponseTable; }
+
+  void SetupWindow() override;
+  void CleanupWindow() override;
+
+ private:
+  void EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw);
+  void EvMeasureItem(UINT controlId, MEASUREITEMSTRUCT& measure);
+  HBRUSH EvCtlColor(HDC dc, HWND control, UINT controlType);
+  void DrawEventItem(UINT controlId, DRAWITEMSTRUCT& draw);
+  void DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw);
+
+  void CmSave();
+  void CmStopOrMinimize();
+  void EventSelChange();
+  void FillAssociatedList();
+  void RotateSounds(UINT timerId);
+
+  TListBox* EventList;
+  TListBox* AssociatedList;
+  TListBox* WavList;
+  int Expanded;
+  TComboBox* DriveCombo;
+  int FilesListed;
+  int CurrentEvent;
+  SoundTable Sounds;
+  int SearchDrive;
+  char CurrentDir[256];
+  int Searching;
+};

@@ -1,0 +1,65 @@
+#include "platform/Application.h"
+
+#include "platform/CustomControls.h"
+#include "platform/Exception.h"
+#include "platform/Frame.h"
+
+TStartup Startup;
+
+namespace {
+std::exception_ptr kept;
+
+void ThrowKept() {
+  if (!kept) return;
+  std::exception_ptr exception = kept;
+  kept = nullptr;
+  std::rethrow_exception(exception);
+}
+}  // namespace
+
+TApplication::TApplication(const char* name, HINSTANCE instance)
+    : nCmdShow(Startup.cmdShow), name_(name), instance_(instance) {}
+
+TApplication::~TApplication() {
+  CustomControls::TurnOff();
+  mainWindow_.reset();
+}
+
+void TApplication::KeepException(std::exception_ptr exception) {
+  if (!kept) kept = exception;
+}
+
+void TApplication::SetMainWindow(TDecoratedFrame* frame) { mainWindow_.reset(frame); }
+
+void TApplication::Dispatch(MSG& message) {
+  if (!mainWindow_->PreProcessMessage(message)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  ThrowKept();
+}
+
+int TApplication::Run() {
+  BuildMainWindow();
+  if (!mainWindow_) throw xmsg("No main window");
+  mainWindow_->Create();
+  ThrowKept();
+  ShowWindow(mainWindow_->GetHandle(), nCmdShow);
+  UpdateWindow(mainWindow_->GetHandle());
+  ThrowKept();
+
+  MSG message = {};
+  while (mainWindow_->GetHandle() && GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
+
+void TApplication::PumpWaitingMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Dispatch(message);
+  }
+}

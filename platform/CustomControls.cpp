@@ -1,0 +1,57 @@
+#include "platform/CustomControls.h"
+
+#include <cstring>
+
+namespace CustomControls {
+namespace {
+
+using MessageBoxEntry = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
+using IntlInitEntry = BOOL(WINAPI*)(UINT);
+using RegisterEntry = BOOL(WINAPI*)(HINSTANCE);
+using IntlTermEntry = BOOL(WINAPI*)();
+
+HMODULE library;
+MessageBoxEntry messageBox;
+
+template <class Entry>
+Entry Lookup(const char* name) {
+  return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+}  // namespace
+
+bool TurnOn(HINSTANCE instance, WORD language) {
+  if (library) return true;
+  char path[MAX_PATH];
+  UINT length = GetSystemDirectoryA(path, MAX_PATH);
+  const char name[] = "\\BWCC32.DLL";
+  if (length == 0 || length + sizeof name > MAX_PATH) return false;
+  std::memcpy(path + length, name, sizeof name);
+  library = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  if (!library) return false;
+  messageBox = Lookup<MessageBoxEntry>("BWCCMessageBox");
+  if (!messageBox) {
+    TurnOff();
+    return false;
+  }
+  if (auto init = Lookup<IntlInitEntry>("BWCCIntlInit")) init(language);
+  if (auto registerClasses = Lookup<RegisterEntry>("BWCCRegister")) registerClasses(instance);
+  return true;
+}
+
+void TurnOff() {
+  if (!library) return;
+  if (messageBox)
+    if (auto term = Lookup<IntlTermEntry>("BWCCIntlTerm")) term();
+  FreeLibrary(library);
+  library = nullptr;
+  messageBox = nullptr;
+}
+
+bool IsOn() { return messageBox != nullptr; }
+
+int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
+  return messageBox(owner, text, caption, type);
+}
+
+}  // namespace CustomControls

@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+// The optional custom-control library BWCC32.DLL and its message box. It is
+// loaded only from the system directory, never from the current one, and
+// counts as on only when it exports its message box: without it the
+// program's message boxes are the system's own.
+namespace CustomControls {
+
+bool TurnOn(HINSTANCE instance, WORD language);
+void TurnOff();
+bool IsOn();
+int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
+
+}  // namespace CustomControls

@@ -1,0 +1,84 @@
+#include "platform/Dialog.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/Application.h"
+#include "platform/BitmapButton.h"
+#include "platform/Control.h"
+#include "platform/Exception.h"
+
+const TResponse TDialog::ResponseRows[] = {
+    OnDrawItem<&TDialog::EvDrawItem>(),
+    OnCtlColor<&TDialog::EvCtlColor>(),
+};
+const TResponseTable TDialog::ResponseTable(ResponseRows, &TWindow::ResponseTable);
+
+namespace {
+const COLORREF Gray = RGB(192, 192, 192);
+
+// The dialog's work is done by its window procedure; the dialog manager
+// sends WM_INITDIALOG only to a dialog that has a dialog procedure.
+INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+}  // namespace
+
+TDialog::TDialog(TWindow* parent, int resourceId, HINSTANCE module)
+    : TWindow(parent), module_(module ? module : Startup.instance), resourceId_(resourceId) {}
+
+TDialog::~TDialog() { Destroy(); }
+
+void TDialog::Create() {
+  RegisterWindowClass("TDialog", DLGWINDOWEXTRA, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+  HRSRC resource = FindResourceA(module_, MAKEINTRESOURCEA(resourceId_), RT_DIALOG);
+  HGLOBAL loaded = resource ? LoadResource(module_, resource) : nullptr;
+  if (!loaded) throw xmsg("Dialog resource not found");
+  DWORD size = SizeofResource(module_, resource);
+  std::vector<DWORD> copy((size + 3) / 4);
+  std::memcpy(copy.data(), LockResource(loaded), size);
+  if (Parent()) {
+    // An extended template keeps its style in its fourth double word.
+    bool extended = LOWORD(copy[0]) == 1 && HIWORD(copy[0]) == 0xFFFF;
+    DWORD& style = extended ? copy[3] : copy[0];
+    style = (style & ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_THICKFRAME)) |
+            WS_CHILD | WS_BORDER;
+  }
+  BindNextCreatedWindow();
+  if (!CreateDialogIndirectParamA(module_, reinterpret_cast<DLGTEMPLATE*>(copy.data()),
+                                  Parent() ? Parent()->GetHandle() : nullptr, NoDialogProcedure, 0))
+    throw xmsg("Window creation failure");
+}
+
+LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    for (auto& child : children_) child->Bind(GetHandle());
+    SetupWindow();
+    return TRUE;
+  }
+  if (message == WM_DESTROY) CleanupWindow();
+  return TWindow::ReceiveMessage(message, wParam, lParam);
+}
+
+void TDialog::SetupWindow() {
+  if (!transferBuffer_) return;
+  auto field = static_cast<const char*>(transferBuffer_);
+  for (auto& child : children_) field += child->Transfer(field);
+}
+
+// Owner-drawn buttons are bitmap buttons; any other owner-drawn control is
+// offered to its wrapper.
+void TDialog::EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw) {
+  if (draw.CtlType == ODT_BUTTON) {
+    DrawBitmapButton(module_, draw);
+    return;
+  }
+  for (auto& child : children_)
+    if (child->Id() == static_cast<int>(controlId)) child->DrawItem(draw);
+}
+
+HBRUSH TDialog::EvCtlColor(HDC dc, HWND, UINT controlType) {
+  if (controlType == CTLCOLOR_DLG || controlType == CTLCOLOR_STATIC || controlType == CTLCOLOR_BTN) {
+    SetBkColor(dc, Gray);
+    return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+  }
+  return reinterpret_cast<HBRUSH>(DefaultProcessing());
+}

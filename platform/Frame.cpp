@@ -1,0 +1,69 @@
+#include "platform/Frame.h"
+
+#include "platform/Application.h"
+#include "platform/Dialog.h"
+#include "platform/Exception.h"
+
+const TResponse TDecoratedFrame::ResponseRows[] = {
+    OnMessage<&TDecoratedFrame::EvClose>(WM_CLOSE),
+    OnMessage<&TDecoratedFrame::EvSetFocus>(WM_SETFOCUS),
+    OnSize<&TDecoratedFrame::EvSize>(),
+};
+const TResponseTable TDecoratedFrame::ResponseTable(ResponseRows, &TWindow::ResponseTable);
+
+TDecoratedFrame::TDecoratedFrame(TWindow* parent, const char* title, TDialog* client, bool,
+                                 HINSTANCE)
+    : TWindow(parent), client_(client), title_(title) {
+  client_->SetParent(this);
+}
+
+TDecoratedFrame::~TDecoratedFrame() { Destroy(); }
+
+void TDecoratedFrame::SetIcon(HINSTANCE module, int resourceId) {
+  icon_ = LoadIconA(module, MAKEINTRESOURCEA(resourceId));
+}
+
+bool TDecoratedFrame::PreProcessMessage(MSG& message) {
+  return client_->GetHandle() && client_->PreProcessMessage(message);
+}
+
+void TDecoratedFrame::Create() {
+  RegisterWindowClass("TDecoratedFrame", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  BindNextCreatedWindow();
+  HWND frame = CreateWindowExA(0, "TDecoratedFrame", title_, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                               nullptr, Startup.instance, nullptr);
+  if (!frame) throw xmsg("Window creation failure");
+  if (icon_) {
+    SendMessageA(frame, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  }
+  client_->Create();
+  ShowWindow(client_->GetHandle(), SW_SHOW);
+
+  if (ShrinkToClient) {
+    RECT outer, inner, dialog;
+    GetWindowRect(frame, &outer);
+    GetClientRect(frame, &inner);
+    GetWindowRect(client_->GetHandle(), &dialog);
+    SetWindowPos(frame, nullptr, 0, 0,
+                 (outer.right - outer.left - inner.right) + (dialog.right - dialog.left),
+                 (outer.bottom - outer.top - inner.bottom) + (dialog.bottom - dialog.top),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame has a sizing border: from now on the client follows it.
+    ShrinkToClient = false;
+  }
+}
+
+void TDecoratedFrame::EvClose() { ConfirmClose(0); }
+
+// The keyboard belongs to the dialog's controls, where its dialog manager
+// sees the keys.
+void TDecoratedFrame::EvSetFocus() {
+  if (client_->GetHandle()) SetFocus(client_->GetHandle());
+}
+
+void TDecoratedFrame::EvSize(UINT sizeType, int width, int height) {
+  if (sizeType != SIZE_MINIMIZED && client_->GetHandle())
+    MoveWindow(client_->GetHandle(), 0, 0, width, height, TRUE);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <memory>
+
+#include "platform/Dialog.h"
+
+// A top-level frame whose whole client area is one client dialog (no
+// decorations are inserted). With ShrinkToClient set it takes its first size
+// from the client; from then on the client follows the frame's size.
+class TDecoratedFrame : public TWindow {
+ public:
+  TDecoratedFrame(TWindow* parent, const char* title, TDialog* client, bool trackMenuSelection,
+                  HINSTANCE module);
+  ~TDecoratedFrame() override;
+
+  // Creates the frame's window, then the client's.
+  void Create();
+  void SetIcon(HINSTANCE module, int resourceId);
+  bool PreProcessMessage(MSG& message);
+
+  bool ShrinkToClient = false;
+
+ protected:
+  static const TResponse ResponseRows[];
+  static const TResponseTable ResponseTable;
+  const TResponseTable& Responses() const override { return ResponseTable; }
+
+  void EvClose();
+  void EvSetFocus();
+  void EvSize(UINT sizeType, int width, int height);
+
+  std::unique_ptr<TDialog> client_;
+
+ private:
+  const char* title_;
+  HICON icon_ = nullptr;
+};

@@ -1,0 +1,17 @@
+#include "platform/ListBox.h"
+
+bool TListBox::GetString(char* buffer, int size, int index) const {
+  if (size <= 0) return false;
+  buffer[0] = '\0';
+  LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length == LB_ERR || length >= size) return false;
+  return Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer)) != LB_ERR;
+}
+
+std::size_t TListBox::Transfer(const void* record) {
+  auto& data = *static_cast<const TListBoxData*>(record);
+  ClearList();
+  for (const std::string& text : data.Strings) AddString(text.c_str());
+  SetSelIndex(data.SelIndex);
+  return sizeof(TListBoxData);
+}

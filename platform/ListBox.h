@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/Control.h"
+
+// A list box's record in a dialog's transfer buffer.
+struct TListBoxData {
+  std::vector<std::string> Strings;
+  int SelIndex = -1;
+};
+
+// A list box: each method sends one LB_ message.
+class TListBox : public TControl {
+ public:
+  using TControl::TControl;
+
+  int AddString(const char* text) const {
+    return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+  }
+  // A list without strings keeps the value as the entry's item data.
+  int AddItemData(LPARAM data) const { return static_cast<int>(Send(LB_ADDSTRING, 0, data)); }
+  void ClearList() const { Send(LB_RESETCONTENT); }
+  int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+  int GetSelIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
+  void SetSelIndex(int index) const { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+  LPARAM GetItemData(int index) const { return Send(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
+
+  // Copies the entry's text into a buffer of the given size; false, with the
+  // buffer left empty, when there is no such entry or the text does not fit.
+  bool GetString(char* buffer, int size, int index) const;
+
+  std::size_t Transfer(const void* record) override;
+};

@@ -1,0 +1,129 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+
+class TWindow;
+
+// The seven WM_CTLCOLOR* messages arrive at handlers as this one request,
+// with the control type = message - WM_CTLCOLORMSGBOX (2 is a list box).
+constexpr UINT WM_CTLCOLOR = 0x19;
+constexpr int AnyId = -1;
+
+// One row of a window class's response table: which message (for commands,
+// which notification from which control) goes to which handler.
+struct TResponse {
+  UINT message;
+  UINT code;  // the notification code of a WM_COMMAND
+  int id;     // the control id of a WM_COMMAND, or AnyId
+  LRESULT (*dispatch)(TWindow& window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+// A class's rows, then its base class's table: lookup goes from the most
+// derived class up, and the first matching row wins.
+struct TResponseTable {
+  template <std::size_t N>
+  constexpr TResponseTable(const TResponse (&rows)[N], const TResponseTable* base)
+      : rows(rows), count(N), base(base) {}
+  constexpr explicit TResponseTable(const TResponseTable* base) : rows(nullptr), count(0), base(base) {}
+
+  const TResponse* rows;
+  std::size_t count;
+  const TResponseTable* base;
+};
+
+template <class>
+struct HandlerTraits;
+template <class T, class R, class... Args>
+struct HandlerTraits<R (T::*)(Args...)> {
+  using Class = T;
+};
+template <auto Handler>
+using HandlerClass = typename HandlerTraits<decltype(Handler)>::Class;
+
+// The makers below each unpack one message for one handler signature; this
+// is the only place where wParam and lParam are taken apart.
+
+// void Handler(): a notification from a control, such as a button click.
+template <auto Handler>
+constexpr TResponse OnCommand(UINT code, int id) {
+  return {WM_COMMAND, code, id, [](TWindow& window, UINT, WPARAM, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)();
+            return 0;
+          }};
+}
+
+// void Handler(): a message without arguments, such as WM_CLOSE.
+template <auto Handler>
+constexpr TResponse OnMessage(UINT message) {
+  return {message, 0, AnyId, [](TWindow& window, UINT, WPARAM, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)();
+            return 0;
+          }};
+}
+
+// void Handler(UINT timerId)
+template <auto Handler>
+constexpr TResponse OnTimer() {
+  return {WM_TIMER, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(static_cast<UINT>(wParam));
+            return 0;
+          }};
+}
+
+// void Handler(UINT controlId, DRAWITEMSTRUCT& draw)
+template <auto Handler>
+constexpr TResponse OnDrawItem() {
+  return {WM_DRAWITEM, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                static_cast<UINT>(wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+          }};
+}
+
+// void Handler(UINT controlId, MEASUREITEMSTRUCT& measure)
+template <auto Handler>
+constexpr TResponse OnMeasureItem() {
+  return {WM_MEASUREITEM, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                static_cast<UINT>(wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            return TRUE;
+          }};
+}
+
+// HBRUSH Handler(HDC dc, HWND control, UINT controlType)
+template <auto Handler>
+constexpr TResponse OnCtlColor() {
+  return {WM_CTLCOLOR, 0, AnyId, [](TWindow& window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            return reinterpret_cast<LRESULT>((static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                message - WM_CTLCOLORMSGBOX));
+          }};
+}
+
+// void Handler(UINT sizeType, int width, int height)
+template <auto Handler>
+constexpr TResponse OnSize() {
+  return {WM_SIZE, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+            return 0;
+          }};
+}
+
+// bool Handler(): may the session end?
+template <auto Handler>
+constexpr TResponse OnQueryEndSession() {
+  return {WM_QUERYENDSESSION, 0, AnyId, [](TWindow& window, UINT, WPARAM, LPARAM) -> LRESULT {
+            return (static_cast<HandlerClass<Handler>&>(window).*Handler)() ? TRUE : FALSE;
+          }};
+}
+
+// void Handler(bool ending): the session ends now, or does not after all.
+template <auto Handler>
+constexpr TResponse OnEndSession() {
+  return {WM_ENDSESSION, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(wParam != FALSE);
+            return 0;
+          }};
+}

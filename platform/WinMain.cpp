@@ -1,0 +1,14 @@
+// The framework's start-up: records what Windows hands the program, then
+// calls the program's entry routine.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "platform/Application.h"
+
+int ProgramMain(int argc, char* argv[]);
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  Startup = {instance, commandLine, SW_SHOWDEFAULT};
+  return ProgramMain(__argc, __argv);
+}

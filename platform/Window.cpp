@@ -1,0 +1,85 @@
+#include "platform/Window.h"
+
+#include <exception>
+
+#include "platform/Application.h"
+#include "platform/Control.h"
+#include "platform/CustomControls.h"
+#include "platform/Exception.h"
+
+TWindow* TWindow::creating_ = nullptr;
+const TResponseTable TWindow::ResponseTable(nullptr);
+
+TWindow::~TWindow() {
+  if (handle_) SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+}
+
+void TWindow::AddChild(TControl* control) { children_.emplace_back(control); }
+
+void TWindow::ConfirmClose(int) { Destroy(); }
+
+int TWindow::MessageBox(const char* text, const char* caption, UINT type) {
+  if (CustomControls::IsOn()) return CustomControls::MessageBox(handle_, text, caption, type);
+  return MessageBoxExA(handle_, text, caption, type, 0);
+}
+
+void TWindow::RegisterWindowClass(const char* name, int extraBytes, HBRUSH background) {
+  WNDCLASSA windowClass = {};
+  if (GetClassInfoA(Startup.instance, name, &windowClass)) return;
+  windowClass.lpfnWndProc = Trampoline;
+  windowClass.cbWndExtra = extraBytes;
+  windowClass.hInstance = Startup.instance;
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = name;
+  if (!RegisterClassA(&windowClass)) throw xmsg("Window class registration failure");
+}
+
+LRESULT TWindow::DefaultProcessing() {
+  return DefaultWindowProc(current_.message, current_.wParam, current_.lParam);
+}
+
+const TResponse* TWindow::Find(UINT message, WPARAM wParam) const {
+  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) message = WM_CTLCOLOR;
+  for (const TResponseTable* table = &Responses(); table; table = table->base)
+    for (std::size_t i = 0; i < table->count; ++i) {
+      const TResponse& row = table->rows[i];
+      if (row.message != message) continue;
+      if (message != WM_COMMAND) return &row;
+      if (row.code == HIWORD(wParam) && row.id == static_cast<int>(LOWORD(wParam))) return &row;
+    }
+  return nullptr;
+}
+
+LRESULT TWindow::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const TResponse* row = Find(message, wParam)) return row->dispatch(*this, message, wParam, lParam);
+  return DefaultProcessing();
+}
+
+LRESULT CALLBACK TWindow::Trampoline(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* window = reinterpret_cast<TWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+  if (!window && creating_) {
+    window = creating_;
+    creating_ = nullptr;
+    window->handle_ = handle;
+    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  if (!window) return DefWindowProcA(handle, message, wParam, lParam);
+
+  Message outer = window->current_;  // handlers nest: a message box pumps messages
+  window->current_ = {message, wParam, lParam};
+  LRESULT result = 0;
+  // An exception must not unwind through the system's frames: it is kept
+  // and thrown again once the message loop has the control back.
+  try {
+    result = window->ReceiveMessage(message, wParam, lParam);
+  } catch (...) {
+    TApplication::KeepException(std::current_exception());
+  }
+  window->current_ = outer;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
+    window->handle_ = nullptr;
+  }
+  return result;
+}
