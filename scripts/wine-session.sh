@@ -25,8 +25,6 @@ stop() {
 
 start() {
   stop
-  bash "$here/wine-prefix.sh" "$dir/wineprefix"
-
   # Xvfb picks a free display and tells its number through a pipe.
   exec {fd}<> <(:)
   Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -34,6 +32,12 @@ start() {
   local display
   read -r -t 20 display <&"$fd"
   exec {fd}>&-
+  # Wine's desktop process takes the display of the first program in the
+  # prefix, so the prefix is prepared on the virtual display too.
+  export DISPLAY=:$display
+  bash "$here/wine-prefix.sh" "$dir/wineprefix"
+  WINEPREFIX=$dir/wineprefix WINEDEBUG=-all timeout 120 wine regedit /S \
+    "$(WINEPREFIX=$dir/wineprefix winepath -w "$here/test-session.reg")"
 
   export XDG_RUNTIME_DIR=$dir/pulse
   mkdir -p "$XDG_RUNTIME_DIR"
@@ -44,7 +48,7 @@ start() {
 
   cat > "$dir/session.env" <<ENV
 export WINEPREFIX=$dir/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=:$display XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR PULSE_SINK=cap
+export DISPLAY=$DISPLAY XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR PULSE_SINK=cap
 ENV
 }
 

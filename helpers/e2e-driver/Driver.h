@@ -1,0 +1,154 @@
+#pragma once
+
+// Drives a running chimelo.exe from outside, as a user would, for the
+// end-to-end tests. Every call works across processes under Wine; where
+// Wine's cross-process messaging has a quirk, the function works around it.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The program as seen from outside.
+constexpr char FrameCaption[] = "Chimelo ! (Freeware)";
+constexpr int CancelButton = 2;
+constexpr int EventsList = 101;
+constexpr int SoundsList = 102;
+constexpr int FilesButton = 103;
+constexpr int WavList = 104;
+constexpr int SaveButton = 109;
+constexpr int DriveCombo = 110;
+constexpr UINT_PTR RotationTimer = 100;
+
+// --- Waiting -------------------------------------------------------------
+
+// Polls condition until it holds or timeoutMs have passed; true if it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// Returns once the GUI thread that owns the visible window has handled
+// everything sent or posted to it so far and has painted all its windows:
+// it is idle, or idle in a modal loop such as a message box's. False if the
+// window is not visible or the thread did not settle within timeoutMs.
+bool Settle(HWND window, DWORD timeoutMs = 10000);
+
+// --- The process ---------------------------------------------------------
+
+// chimelo.exe started in a working directory of the test's choosing. The
+// destructor terminates it if it is still running.
+class ChimeloProcess {
+ public:
+  ChimeloProcess(const std::string& exePath, const std::string& workingDirectory);
+  ~ChimeloProcess();
+  ChimeloProcess(const ChimeloProcess&) = delete;
+  ChimeloProcess& operator=(const ChimeloProcess&) = delete;
+
+  bool Started() const { return process_.hProcess != nullptr; }
+  DWORD Id() const { return process_.dwProcessId; }
+  bool Running() const;
+  // True if the process ended within timeoutMs.
+  bool WaitForExit(DWORD timeoutMs) const;
+  // STILL_ACTIVE while it runs.
+  DWORD ExitCode() const;
+
+ private:
+  PROCESS_INFORMATION process_ = {};
+};
+
+// --- Windows -------------------------------------------------------------
+
+std::vector<HWND> TopLevelWindows(DWORD processId);
+std::string WindowText(HWND window);
+
+// The process's visible top-level window captioned FrameCaption, or null.
+HWND FindFrame(DWORD processId);
+HWND WaitForFrame(DWORD processId, DWORD timeoutMs);
+HWND Dialog(HWND frame);
+HWND Control(HWND dialog, int id);
+
+RECT WindowRect(HWND window);
+SIZE ClientSize(HWND window);
+
+// --- Input ---------------------------------------------------------------
+
+// Input is posted and not waited for: Settle() or wait for its effect.
+
+// A user's click: the dialog receives WM_COMMAND with BN_CLICKED from the
+// button. False, and nothing happens, if the button is hidden or disabled
+// or its window is (as while a message box is open).
+bool Click(HWND button);
+
+// A user's click on entry index: sets the selection, then notifies the
+// parent with LBN_SELCHANGE (CBN_SELCHANGE), which setting it from code
+// does not do. False, and nothing happens, when a click could not reach
+// the list or there is no such entry.
+bool SelectListEntry(HWND list, int index);
+bool SelectComboEntry(HWND combo, int index);
+
+// Keys go to the window that has the keyboard focus in the program's GUI
+// thread (fallback when none has), through the program's message loop.
+HWND FocusWindow(HWND fallback);
+void PressEscape(HWND fallback);
+void PressEnter(HWND fallback);
+void PressAltF4(HWND fallback);
+
+// A tick of the window's timer, as SetTimer would deliver it.
+void PostTimerTick(HWND window, UINT_PTR timerId);
+
+// --- Message boxes -------------------------------------------------------
+
+// The process's open message box with exactly this caption and text, or null.
+HWND FindMessageBox(DWORD processId, const std::string& caption, const std::string& text);
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, const std::string& text,
+                       DWORD timeoutMs);
+bool AnyMessageBoxOpen(DWORD processId);
+std::string MessageBoxText(HWND box);
+// Clicks the box's button with this id (IDYES, IDNO, IDOK, IDCANCEL);
+// false if the box has no such button.
+bool AnswerMessageBox(HWND box, int buttonId);
+
+// --- Lists ---------------------------------------------------------------
+
+std::vector<std::string> ListStrings(HWND list);
+std::vector<std::string> ComboStrings(HWND combo);
+int ListSelection(HWND list);
+int ComboSelection(HWND combo);
+std::vector<LPARAM> ListItemData(HWND list);
+// The NUL-terminated ANSI paths the entries' item data point at in the
+// program's memory.
+std::vector<std::string> ListItemPaths(HWND list);
+
+// --- Registry (HKEY_CURRENT_USER) ----------------------------------------
+
+struct RegistryValue {
+  bool present = false;
+  DWORD type = REG_NONE;
+  DWORD byteCount = 0;
+  std::string text;  // the data up to its first NUL
+};
+
+RegistryValue DefaultValue(const std::string& subkey);
+bool KeyExists(const std::string& subkey);
+
+// --- Screenshots ---------------------------------------------------------
+
+// What the screen shows over a window's rectangle at the moment of capture.
+class Screenshot {
+ public:
+  explicit Screenshot(HWND window);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The colour at window-relative (x, y); CLR_INVALID outside the image.
+  COLORREF Pixel(int x, int y) const;
+  bool SaveBmp(const std::string& path) const;
+
+ private:
+  int Stride() const { return (width_ * 3 + 3) & ~3; }
+
+  int width_ = 0, height_ = 0;
+  std::vector<BYTE> rows_;  // 24-bit BGR, bottom row first, as in a .bmp
+};
+
+}  // namespace e2e

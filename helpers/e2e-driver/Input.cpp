@@ -1,0 +1,74 @@
+#include "Driver.h"
+
+namespace e2e {
+
+namespace {
+
+// The lParam of a key message: one repeat, the key's scan code, and for a
+// release the previous-state and transition bits.
+LPARAM KeyData(UINT key, bool release, bool alt) {
+  DWORD data = 1 | MapVirtualKeyA(key, MAPVK_VK_TO_VSC) << 16;
+  if (alt) data |= DWORD{KF_ALTDOWN} << 16;
+  if (release) data |= DWORD{KF_REPEAT | KF_UP} << 16;
+  return data;
+}
+
+// Posted, not sent, so that the program's message loop and IsDialogMessage
+// see the key as they see one typed.
+void PostKey(HWND fallback, UINT key, bool alt) {
+  HWND target = FocusWindow(fallback);
+  PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, KeyData(key, false, alt));
+  PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, KeyData(key, true, alt));
+}
+
+// Under Wine a disabled button still answers BM_CLICK; a user can click only
+// what is shown and enabled, in a window that is enabled.
+bool Clickable(HWND control) {
+  return IsWindowVisible(control) && IsWindowEnabled(control) &&
+         IsWindowEnabled(GetAncestor(control, GA_ROOT));
+}
+
+void NotifyParent(HWND control, UINT code) {
+  const int id = GetDlgCtrlID(control);
+  PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code),
+               reinterpret_cast<LPARAM>(control));
+}
+
+}  // namespace
+
+bool Click(HWND button) {
+  return Clickable(button) && PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+bool SelectListEntry(HWND list, int index) {
+  if (!Clickable(list) || SendMessageA(list, LB_SETCURSEL, index, 0) == LB_ERR) return false;
+  NotifyParent(list, LBN_SELCHANGE);
+  return true;
+}
+
+bool SelectComboEntry(HWND combo, int index) {
+  if (!Clickable(combo) || SendMessageA(combo, CB_SETCURSEL, index, 0) == CB_ERR) return false;
+  NotifyParent(combo, CBN_SELCHANGE);
+  return true;
+}
+
+HWND FocusWindow(HWND fallback) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(fallback, nullptr), &info) && info.hwndFocus)
+    return info.hwndFocus;
+  return fallback;
+}
+
+void PressEscape(HWND fallback) { PostKey(fallback, VK_ESCAPE, false); }
+
+void PressEnter(HWND fallback) { PostKey(fallback, VK_RETURN, false); }
+
+void PressAltF4(HWND fallback) { PostKey(fallback, VK_F4, true); }
+
+void PostTimerTick(HWND window, UINT_PTR timerId) {
+  // lParam 0: a non-zero one is taken for a TIMERPROC.
+  PostMessageA(window, WM_TIMER, timerId, 0);
+}
+
+}  // namespace e2e

@@ -1,0 +1,76 @@
+#pragma once
+// The fixture of the end-to-end tests: the real chimelo.exe, started under
+// Wine in a working directory of its own, with the sound scheme's current
+// sounds cleared, and driven from outside.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "Driver.h"
+#include "scheme/EventTable.h"
+#include "tests/support/ScratchDirectory.h"
+
+class ChimeloTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* subkey : EventKeyTable) {
+      HKEY key;
+      ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+      RegDeleteValueA(key, "");
+      RegCloseKey(key);
+    }
+  }
+
+  // Starts the program, with this chimelo.ini when one is given, and waits
+  // until its window is up and it waits for input.
+  void Start(const std::string& settings = "") {
+    if (!settings.empty()) WriteFileText("chimelo.ini", settings);
+    chimelo = std::make_unique<e2e::ChimeloProcess>(ProgramPath(), directory.Path());
+    ASSERT_TRUE(chimelo->Started());
+    frame = e2e::WaitForFrame(chimelo->Id(), 30000);
+    ASSERT_NE(frame, nullptr) << "no window appeared";
+    dialog = e2e::Dialog(frame);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+
+  HWND Control(int id) const { return e2e::Control(dialog, id); }
+
+  std::string Current(int event) const { return e2e::DefaultValue(EventKeyTable[event]).text; }
+  bool AnyCurrentWritten() const {
+    for (const char* subkey : EventKeyTable)
+      if (e2e::DefaultValue(subkey).present) return true;
+    return false;
+  }
+
+  void Tick() {
+    e2e::PostTimerTick(dialog, e2e::RotationTimer);
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+
+  // Saves what the screen shows of the window beside the test program, for
+  // a person to look at.
+  void SaveScreenshot(const std::string& name) const {
+    EXPECT_TRUE(e2e::Screenshot(frame).SaveBmp(screenshots_ + "\\" + name + ".bmp"));
+  }
+
+  static std::string ProgramPath() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string text = path;
+    return text.substr(0, text.rfind('\\') + 1) + "chimelo.exe";
+  }
+
+  std::string screenshots_ = [] {
+    char path[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, path);
+    return std::string(path);
+  }();
+  ScratchDirectory directory;
+  std::unique_ptr<e2e::ChimeloProcess> chimelo;
+  HWND frame = nullptr;
+  HWND dialog = nullptr;
+};

@@ -1,0 +1,93 @@
+#include "ChimeloTest.h"
+
+namespace {
+
+using ClosingTest = ChimeloTest;
+
+const char Question[] = "Do You Really Want To Close Chimelo ?";
+
+// Gaps, stray sections and stray keys: what loads is only the first two
+// sounds of the first event and the one of the fourth.
+const char Untidy[] =
+    "[1]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n4=C:\\GAP.WAV\r\n"
+    "[13]\r\n1=C:\\STRAY.WAV\r\n"
+    "[4]\r\n1=C:\\D.WAV\r\n21=C:\\KEY21.WAV\r\n";
+const char Tidied[] = "[1]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n[4]\r\n1=C:\\D.WAV\r\n";
+
+HWND WaitForQuestion(const e2e::ChimeloProcess& chimelo) {
+  return e2e::WaitForMessageBox(chimelo.Id(), "Chimelo !", Question, 10000);
+}
+
+TEST_F(ClosingTest, EscapeAndTheCancelButtonMinimiseWithoutAsking) {
+  Start();
+  e2e::PressEscape(Control(e2e::EventsList));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
+  EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
+
+  SendMessageA(frame, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) == FALSE; }, 10000));
+  e2e::Click(Control(e2e::CancelButton));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
+  EXPECT_TRUE(chimelo->Running());
+}
+
+TEST_F(ClosingTest, AltF4AsksAndNoKeepsEverything) {
+  Start("[1]\r\n1=C:\\A.WAV\r\n");
+  e2e::SelectListEntry(Control(e2e::EventsList), 0);
+  e2e::PressAltF4(Control(e2e::EventsList));
+  HWND question = WaitForQuestion(*chimelo);
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(e2e::AnswerMessageBox(question, IDNO));
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_TRUE(IsWindowVisible(frame));
+  EXPECT_EQ(e2e::ListItemData(Control(e2e::EventsList)).size(), 12u);
+  EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)), std::vector<std::string>{"C:\\A.WAV"});
+  EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\A.WAV\r\n");
+  Tick();
+  EXPECT_EQ(Current(0), "C:\\A.WAV");
+}
+
+TEST_F(ClosingTest, YesWritesTheSettingsTidiedEvenWhenNothingChanged) {
+  Start(Untidy);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  HWND question = WaitForQuestion(*chimelo);
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(e2e::AnswerMessageBox(question, IDYES));
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(chimelo->ExitCode(), 0u);
+  EXPECT_EQ(FileText("chimelo.ini"), Tidied);
+}
+
+TEST_F(ClosingTest, EnterDoesNothing) {
+  Start("[1]\r\n1=C:\\A.WAV\r\n");
+  for (int id : {e2e::EventsList, e2e::SoundsList}) {
+    // A click into the list gives it the focus, as a user's click does.
+    PostMessageA(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(e2e::Settle(frame));
+    ASSERT_EQ(e2e::FocusWindow(nullptr), Control(id));
+    e2e::PressEnter(Control(id));
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+  EXPECT_TRUE(IsWindow(dialog));
+  EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
+  EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)), std::vector<std::string>{"C:\\A.WAV"});
+  Tick();
+  EXPECT_EQ(Current(0), "C:\\A.WAV");
+}
+
+// What the system does at log-off: it asks whether the session may end,
+// says that it ends, and then ends the process without destroying windows.
+TEST_F(ClosingTest, TheEndOfTheSessionSavesWithoutAsking) {
+  Start(Untidy);
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  10000, &answer));
+  EXPECT_TRUE(answer);
+  ASSERT_TRUE(SendMessageTimeoutA(frame, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  10000, &answer));
+  EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
+  EXPECT_EQ(FileText("chimelo.ini"), Tidied);
+}
+
+}  // namespace

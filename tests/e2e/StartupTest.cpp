@@ -1,0 +1,75 @@
+#include <regex>
+#include <vector>
+
+#include "ChimeloTest.h"
+
+namespace {
+
+using StartupTest = ChimeloTest;
+
+const std::vector<LPARAM> EventNumbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+
+TEST_F(StartupTest, WithoutSettingsAllTwelveEventsShowAndTheFirstIsSelected) {
+  Start();
+  EXPECT_EQ(e2e::ListItemData(Control(e2e::EventsList)), EventNumbers);
+  EXPECT_EQ(e2e::ListSelection(Control(e2e::EventsList)), 0);
+  EXPECT_TRUE(e2e::ListItemData(Control(e2e::SoundsList)).empty());
+  EXPECT_TRUE(e2e::ListStrings(Control(e2e::WavList)).empty());
+  EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
+  SaveScreenshot("startup");
+}
+
+TEST_F(StartupTest, TheFirstEventsSoundsShowInSlotOrderAndNothingIsWrittenYet) {
+  Start("[1]\r\n1=C:\\SOUNDS\\ZING.WAV\r\n2=C:\\SOUNDS\\BELL.WAV\r\n3=c:\\a\\ding.wav\r\n"
+        "[2]\r\n1=C:\\OTHER.WAV\r\n");
+  EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)),
+            (std::vector<std::string>{"C:\\SOUNDS\\ZING.WAV", "C:\\SOUNDS\\BELL.WAV", "c:\\a\\ding.wav"}));
+  EXPECT_EQ(e2e::ListSelection(Control(e2e::SoundsList)), -1);
+  EXPECT_FALSE(AnyCurrentWritten());
+}
+
+TEST_F(StartupTest, SelectingAnEventShowsItsOwnSounds) {
+  std::string full = "[3]\r\n";
+  for (int key = 1; key <= 20; ++key) full += std::to_string(key) + "=C:\\F" + std::to_string(key) + ".WAV\r\n";
+  Start("[1]\r\n1=C:\\ONE.WAV\r\n" + full);
+  e2e::SelectListEntry(Control(e2e::EventsList), 2);
+  ASSERT_TRUE(e2e::Settle(frame));
+  std::vector<std::string> paths = e2e::ListItemPaths(Control(e2e::SoundsList));
+  ASSERT_EQ(paths.size(), 20u);
+  EXPECT_EQ(paths.front(), "C:\\F1.WAV");
+  EXPECT_EQ(paths.back(), "C:\\F20.WAV");
+  e2e::SelectListEntry(Control(e2e::EventsList), 1);
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_TRUE(e2e::ListItemPaths(Control(e2e::SoundsList)).empty());
+}
+
+TEST_F(StartupTest, TheDriveSelectorHoldsDrivesOnlyWithTheCurrentOneSelected) {
+  Start();
+  HWND combo = Control(e2e::DriveCombo);
+  std::vector<std::string> drives = e2e::ComboStrings(combo);
+  ASSERT_FALSE(drives.empty());
+  for (const std::string& drive : drives) EXPECT_TRUE(std::regex_match(drive, std::regex(R"(\[-[a-z]-\])"))) << drive;
+  int selected = e2e::ComboSelection(combo);
+  ASSERT_GE(selected, 0);
+  // The working directory is on drive c.
+  EXPECT_EQ(drives[selected], "[-c-]");
+}
+
+TEST_F(StartupTest, TheFrameTakesTheDialogsSizeAndThenTheDialogFollowsTheFrame) {
+  Start();
+  RECT outer = e2e::WindowRect(dialog);
+  SIZE client = e2e::ClientSize(frame);
+  EXPECT_EQ(client.cx, outer.right - outer.left);
+  EXPECT_EQ(client.cy, outer.bottom - outer.top);
+
+  SetWindowPos(frame, nullptr, 0, 0, 730, 380, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(e2e::Settle(frame));
+  RECT frameRect = e2e::WindowRect(frame);
+  EXPECT_EQ(frameRect.right - frameRect.left, 730);
+  client = e2e::ClientSize(frame);
+  outer = e2e::WindowRect(dialog);
+  EXPECT_EQ(outer.right - outer.left, client.cx);
+  EXPECT_EQ(outer.bottom - outer.top, client.cy);
+}
+
+}  // namespace
