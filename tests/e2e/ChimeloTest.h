@@ -27,14 +27,18 @@ class ChimeloTest : public ::testing::Test {
   // Starts the program, with this chimelo.ini when one is given, and waits
   // until its window is up and it waits for input.
   void Start(const std::string& settings = "") {
-    if (!settings.empty()) WriteFileText("chimelo.ini", settings);
-    chimelo = std::make_unique<e2e::ChimeloProcess>(ProgramPath(), directory.Path());
+    Launch(settings, "chimelo.exe");
     ASSERT_TRUE(chimelo->Started());
     frame = e2e::WaitForFrame(chimelo->Id(), 30000);
     ASSERT_NE(frame, nullptr) << "no window appeared";
     dialog = e2e::Dialog(frame);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(e2e::Settle(frame));
+  }
+
+  void Launch(const std::string& settings, const char* program) {
+    if (!settings.empty()) WriteFileText("chimelo.ini", settings);
+    chimelo = std::make_unique<e2e::ChimeloProcess>(ProgramPath(program), directory.Path());
   }
 
   HWND Control(int id) const { return e2e::Control(dialog, id); }
@@ -57,11 +61,12 @@ class ChimeloTest : public ::testing::Test {
     EXPECT_TRUE(e2e::Screenshot(frame).SaveBmp(screenshots_ + "\\" + name + ".bmp"));
   }
 
-  static std::string ProgramPath() {
+  // A program built beside the test programs.
+  static std::string ProgramPath(const char* program = "chimelo.exe") {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string text = path;
-    return text.substr(0, text.rfind('\\') + 1) + "chimelo.exe";
+    return text.substr(0, text.rfind('\\') + 1) + program;
   }
 
   std::string screenshots_ = [] {

@@ -1,0 +1,202 @@
+// What the owner-drawn lists put on the screen, read back from screenshots
+// of the real window.
+#include <string>
+#include <vector>
+
+#include "ChimeloTest.h"
+
+namespace {
+
+const int Row = 32;
+const COLORREF White = RGB(255, 255, 255);
+const COLORREF Gray = RGB(128, 128, 128);
+
+bool IsDark(COLORREF colour) { return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96; }
+
+// The program's own icon as DrawIcon paints it on white: what a row must
+// show.
+std::vector<COLORREF> IconOnWhite(const std::string& program, int id) {
+  HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HICON icon = LoadIconA(module, MAKEINTRESOURCEA(id));
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, Row, Row);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  RECT all = {0, 0, Row, Row};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIcon(dc, 0, 0, icon);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < Row; ++y)
+    for (int x = 0; x < Row; ++x) pixels.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  FreeLibrary(module);
+  return pixels;
+}
+
+struct DrawingTest : ChimeloTest {
+  // A list's client area within the window's screenshot.
+  RECT ListArea(int id) const {
+    HWND list = Control(id);
+    POINT origin = {0, 0};
+    ClientToScreen(list, &origin);
+    RECT window = e2e::WindowRect(frame);
+    SIZE size = e2e::ClientSize(list);
+    LONG left = origin.x - window.left, top = origin.y - window.top;
+    return {left, top, left + size.cx, top + size.cy};
+  }
+
+  // Pixels of the icon at (left, top) that differ from the icon as drawn on
+  // white; the outermost ring is left out, where a dotted frame may lie.
+  static int IconMismatches(const e2e::Screenshot& shot, int left, int top, int id) {
+    std::vector<COLORREF> icon = IconOnWhite(ProgramPath(), id);
+    int mismatches = 0;
+    for (int y = 1; y < Row - 1; ++y)
+      for (int x = 1; x < Row - 1; ++x) mismatches += shot.Pixel(left + x, top + y) != icon[y * Row + x];
+    return mismatches;
+  }
+
+  static int DarkPixels(const e2e::Screenshot& shot, int left, int top, int right, int bottom) {
+    int dark = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) dark += IsDark(shot.Pixel(x, y));
+    return dark;
+  }
+
+  void ClickInto(int id, int x, int y) {
+    PostMessageA(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+};
+
+TEST_F(DrawingTest, EachEventRowShowsItsOwnIconAtItsLeftAndTop) {
+  Start();
+  HWND list = Control(e2e::EventsList);
+  EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), Row);
+  RECT area = ListArea(e2e::EventsList);
+  int visible = (area.bottom - area.top) / Row;
+  ASSERT_GT(visible, 0);
+  for (int top : {0, EventCount - visible}) {
+    SendMessageA(list, LB_SETTOPINDEX, top, 0);
+    ASSERT_TRUE(e2e::Settle(frame));
+    e2e::Screenshot shot(frame);
+    for (int row = 0; row < visible; ++row)
+      EXPECT_EQ(IconMismatches(shot, area.left, area.top + row * Row, top + row + 1), 0)
+          << "the row of event " << top + row + 1;
+  }
+}
+
+TEST_F(DrawingTest, TheSelectedEventHasADottedFrameAcrossItsRowAndNoHighlight) {
+  Start();
+  e2e::SelectListEntry(Control(e2e::EventsList), 2);
+  ASSERT_TRUE(e2e::Settle(frame));
+  e2e::Screenshot shot(frame);
+  RECT area = ListArea(e2e::EventsList);
+  int top = area.top + 2 * Row, bottom = top + Row - 1, right = area.right - 1;
+
+  // Dotted: about every other pixel of each edge is dark, beyond the icon too.
+  int width = right - area.left - Row;
+  EXPECT_NEAR(DarkPixels(shot, area.left + Row, top, right, top + 1), width / 2, 2);
+  EXPECT_NEAR(DarkPixels(shot, area.left + Row, bottom, right, bottom + 1), width / 2, 2);
+  EXPECT_NEAR(DarkPixels(shot, right, top, right + 1, bottom), Row / 2, 2);
+  // White inside the frame beside the icon, and no highlight colour anywhere.
+  EXPECT_EQ(DarkPixels(shot, area.left + Row, top + 1, right, bottom), 0);
+  COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  for (int y = top; y <= bottom; ++y)
+    for (int x = area.left; x <= right; ++x) ASSERT_NE(shot.Pixel(x, y), highlight) << x << "," << y;
+  // The first event, no longer selected, has lost its frame.
+  EXPECT_EQ(DarkPixels(shot, area.left + Row, area.top, right, area.top + 1), 0);
+  SaveScreenshot("event-selected");
+}
+
+const char FourSounds[] =
+    "[1]\r\n1=C:\\SOUNDS\\BELL.WAV\r\n2=C:\\SOUNDS\\R&B.WAV\r\n3=C:\\SOUNDS\\RB.WAV\r\n"
+    "4=C:\\A VERY LONG FOLDER NAME\\AND ANOTHER VERY LONG ONE\\AND A THIRD\\THE SOUND.WAV\r\n";
+
+TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
+  Start(FourSounds);
+  EXPECT_EQ(SendMessageA(Control(e2e::SoundsList), LB_GETITEMHEIGHT, 0, 0), Row);
+  e2e::Screenshot shot(frame);
+  RECT area = ListArea(e2e::SoundsList);
+  for (int row = 0; row < 4; ++row) {
+    int top = area.top + row * Row;
+    EXPECT_EQ(IconMismatches(shot, area.left, top, 1001), 0) << "row " << row;
+    EXPECT_GT(DarkPixels(shot, area.left + Row, top, area.right, top + Row / 2), 20) << "row " << row;
+  }
+  EXPECT_EQ(DarkPixels(shot, area.left, area.top + 4 * Row, area.right, area.bottom), 0);
+  SaveScreenshot("sounds");
+}
+
+TEST_F(DrawingTest, ALongPathIsCutAtTheRightEdgeOnOneLine) {
+  Start(FourSounds);
+  e2e::Screenshot shot(frame);
+  RECT area = ListArea(e2e::SoundsList);
+  int top = area.top + 3 * Row;
+  EXPECT_GT(DarkPixels(shot, area.right - 12, top, area.right, top + Row / 2), 0);
+  EXPECT_EQ(DarkPixels(shot, area.left + Row, top + Row / 2, area.right, top + Row), 0);
+}
+
+TEST_F(DrawingTest, AnAmpersandIsHiddenAndUnderlinesTheNextCharacter) {
+  Start(FourSounds);
+  e2e::Screenshot shot(frame);
+  RECT area = ListArea(e2e::SoundsList);
+  // "R&B" against "RB": the same glyphs, plus one underline.
+  int withAmpersand = area.top + Row, without = area.top + 2 * Row;
+  std::vector<POINT> differences;
+  for (int y = 0; y < Row; ++y)
+    for (int x = area.left + Row; x < area.right; ++x)
+      if (shot.Pixel(x, withAmpersand + y) != shot.Pixel(x, without + y)) {
+        differences.push_back({x, y});
+        EXPECT_TRUE(IsDark(shot.Pixel(x, withAmpersand + y))) << x << "," << y;
+      }
+  ASSERT_GE(differences.size(), 3u);
+  for (const POINT& point : differences) EXPECT_EQ(point.y, differences.front().y) << "not one line";
+  EXPECT_EQ(differences.back().x - differences.front().x + 1, static_cast<LONG>(differences.size()))
+      << "the underline has gaps";
+}
+
+// Wine's list box reports the focus only in separate focus requests, so a
+// selected row is painted without it: the rule for a focused row is tested
+// in-process (SoundRowDrawingTest); here, a selected row of a list without
+// the focus.
+TEST_F(DrawingTest, ASelectedSoundTurnsGrayWhenItsListLosesTheFocus) {
+  Start(FourSounds);
+  ClickInto(e2e::SoundsList, Row + 8, 8);
+  ASSERT_EQ(e2e::ListSelection(Control(e2e::SoundsList)), 0);
+  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(e2e::SoundsList));
+  SaveScreenshot("sound-selected-focused");
+  PostMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+  ASSERT_TRUE(e2e::Settle(frame));
+  ASSERT_NE(e2e::FocusWindow(nullptr), Control(e2e::SoundsList));
+  InvalidateRect(Control(e2e::SoundsList), nullptr, TRUE);
+  ASSERT_TRUE(e2e::Settle(frame));
+
+  e2e::Screenshot shot(frame);
+  RECT area = ListArea(e2e::SoundsList);
+  int right = area.right - 1;
+  EXPECT_EQ(shot.Pixel(right - 4, area.top + Row - 6), Gray);
+  EXPECT_EQ(shot.Pixel(right - 4, area.top + Row + 6), White) << "the next row";
+  SaveScreenshot("sound-selected-unfocused");
+}
+
+TEST_F(DrawingTest, TheWidenedWindowShowsTheBrowserSide) {
+  Start(FourSounds);
+  SetWindowPos(frame, nullptr, 0, 0, 730, 380, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_TRUE(IsWindowVisible(Control(e2e::WavList)));
+  SaveScreenshot("widened");
+}
+
+TEST_F(DrawingTest, AMissingIconEndsTheProgramWithAGdiFailure) {
+  Launch("", "chimelo-without-icon.exe");
+  HWND box = e2e::WaitForMessageBox(chimelo->Id(), "Exception", "GDI failure", 30000);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(static_cast<int>(chimelo->ExitCode()), -1);
+}
+
+}  // namespace
