@@ -47,6 +47,22 @@ TEST_F(ClosingTest, AltF4AsksAndNoKeepsEverything) {
   EXPECT_EQ(Current(0), "C:\\A.WAV");
 }
 
+TEST_F(ClosingTest, ACustomControlLibraryInTheWorkingDirectoryIsNeverLoaded) {
+  std::string library = ProgramPath("fake-bwcc\\BWCC32.dll");
+  HMODULE probe = LoadLibraryA(library.c_str());
+  ASSERT_NE(probe, nullptr);
+  ASSERT_NE(GetProcAddress(probe, "BWCCMessageBox"), nullptr) << "the stand-in would be used if loaded";
+  FreeLibrary(probe);
+  ASSERT_TRUE(CopyFileA(library.c_str(), (directory.Path() + "\\BWCC32.DLL").c_str(), FALSE));
+
+  Start();
+  e2e::PressAltF4(Control(e2e::EventsList));
+  HWND question = WaitForQuestion(*chimelo);
+  ASSERT_NE(question, nullptr) << "the question went through the stand-in";
+  ASSERT_TRUE(e2e::AnswerMessageBox(question, IDNO));
+  EXPECT_TRUE(chimelo->Running());
+}
+
 TEST_F(ClosingTest, YesWritesTheSettingsTidiedEvenWhenNothingChanged) {
   Start(Untidy);
   PostMessageA(frame, WM_CLOSE, 0, 0);

@@ -36,6 +36,25 @@ std::vector<COLORREF> IconOnWhite(const std::string& program, int id) {
   return pixels;
 }
 
+// One of the program's bitmaps, row by row.
+std::vector<COLORREF> BitmapPixels(const std::string& program, int id, SIZE& size) {
+  HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCEA(id));
+  BITMAP info;
+  GetObjectA(bitmap, sizeof info, &info);
+  size = {info.bmWidth, info.bmHeight};
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < size.cy; ++y)
+    for (int x = 0; x < size.cx; ++x) pixels.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  FreeLibrary(module);
+  return pixels;
+}
+
 struct DrawingTest : ChimeloTest {
   // A list's client area within the window's screenshot.
   RECT ListArea(int id) const {
@@ -63,6 +82,35 @@ struct DrawingTest : ChimeloTest {
     for (int y = top; y < bottom; ++y)
       for (int x = left; x < right; ++x) dark += IsDark(shot.Pixel(x, y));
     return dark;
+  }
+
+  RECT ButtonArea(int id) const {
+    RECT button = e2e::WindowRect(Control(id)), window = e2e::WindowRect(frame);
+    OffsetRect(&button, -window.left, -window.top);
+    return button;
+  }
+
+  // Where the button's image differs from the bitmap, apart from the ring
+  // 4 pixels inside its edge where the focus mark goes, and on that ring.
+  struct ButtonDifferences {
+    int image = 0, ring = 0;
+  };
+  ButtonDifferences CompareButton(const e2e::Screenshot& shot, int id, int bitmapId) const {
+    SIZE size;
+    std::vector<COLORREF> bitmap = BitmapPixels(ProgramPath(), bitmapId, size);
+    RECT button = ButtonArea(id);
+    int width = button.right - button.left, height = button.bottom - button.top;
+    int left = (width - size.cx) / 2, top = (height - size.cy) / 2;
+    ButtonDifferences differences;
+    for (int y = 0; y < size.cy; ++y)
+      for (int x = 0; x < size.cx; ++x) {
+        int bx = left + x, by = top + y;  // within the button
+        bool onRing = (bx == 4 || bx == width - 5) && by >= 4 && by <= height - 5;
+        onRing = onRing || ((by == 4 || by == height - 5) && bx >= 4 && bx <= width - 5);
+        bool differs = shot.Pixel(button.left + bx, button.top + by) != bitmap[y * size.cx + x];
+        (onRing ? differences.ring : differences.image) += differs;
+      }
+    return differences;
   }
 
   void ClickInto(int id, int x, int y) {
@@ -180,6 +228,51 @@ TEST_F(DrawingTest, ASelectedSoundTurnsGrayWhenItsListLosesTheFocus) {
   EXPECT_EQ(shot.Pixel(right - 4, area.top + Row - 6), Gray);
   EXPECT_EQ(shot.Pixel(right - 4, area.top + Row + 6), White) << "the next row";
   SaveScreenshot("sound-selected-unfocused");
+}
+
+TEST_F(DrawingTest, BitmapButtonsShowTheirImageAndTheFocusedOneItsMark) {
+  Start();
+  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(e2e::CancelButton));
+  e2e::Screenshot shot(frame);
+  ButtonDifferences save = CompareButton(shot, e2e::SaveButton, 1109);
+  EXPECT_EQ(save.image + save.ring, 0);
+  ButtonDifferences files = CompareButton(shot, e2e::FilesButton, 1103);
+  EXPECT_EQ(files.image + files.ring, 0);
+  ButtonDifferences cancel = CompareButton(shot, e2e::CancelButton, 1002);
+  EXPECT_EQ(cancel.image, 0);
+  EXPECT_GT(cancel.ring, 20) << "no focus mark";
+}
+
+TEST_F(DrawingTest, APressedButtonShowsItsPressedImage) {
+  Start();
+  HWND save = Control(e2e::SaveButton);
+  PostMessageA(save, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  ASSERT_TRUE(e2e::Settle(frame));
+  ButtonDifferences pressed = CompareButton(e2e::Screenshot(frame), e2e::SaveButton, 3109);
+  EXPECT_EQ(pressed.image, 0);
+  EXPECT_GT(pressed.ring, 20) << "pressing gives the button the focus";
+  SaveScreenshot("save-pressed");
+  PostMessageA(save, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_EQ(CompareButton(e2e::Screenshot(frame), e2e::SaveButton, 1109).image, 0);
+}
+
+TEST_F(DrawingTest, TheFaceAndTheLabelsAreGray) {
+  Start();
+  const COLORREF face = RGB(192, 192, 192);
+  e2e::Screenshot shot(frame);
+  POINT corner = {2, 2};
+  ClientToScreen(dialog, &corner);
+  RECT window = e2e::WindowRect(frame);
+  EXPECT_EQ(shot.Pixel(corner.x - window.left, corner.y - window.top), face);
+  for (const char* text : {"System Events", "Associated Sounds"}) {
+    HWND label = FindWindowExA(dialog, nullptr, "Static", text);
+    ASSERT_NE(label, nullptr) << text;
+    RECT area = e2e::WindowRect(label);
+    OffsetRect(&area, -window.left, -window.top);
+    EXPECT_GT(DarkPixels(shot, area.left, area.top, area.right, area.bottom), 20) << text;
+    EXPECT_EQ(shot.Pixel(area.right - 2, area.bottom - 2), face) << text;
+  }
 }
 
 TEST_F(DrawingTest, TheWidenedWindowShowsTheBrowserSide) {
