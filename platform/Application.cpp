@@ -23,6 +23,11 @@ TApplication::TApplication(const char* name, HINSTANCE instance)
 TApplication::~TApplication() {
   CustomControls::TurnOff();
   mainWindow_.reset();
+  // A frame destroyed here, after a failure, posted a quit request: the run
+  // is over, and the message box that reports the failure must not take the
+  // request for its own.
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void TApplication::KeepException(std::exception_ptr exception) {
@@ -49,8 +54,8 @@ int TApplication::Run() {
   ThrowKept();
 
   MSG message = {};
-  while (mainWindow_->GetHandle() && GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
-  return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  return static_cast<int>(message.wParam);
 }
 
 void TApplication::PumpWaitingMessages() {

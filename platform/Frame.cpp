@@ -6,6 +6,7 @@
 
 const TResponse TDecoratedFrame::ResponseRows[] = {
     OnMessage<&TDecoratedFrame::EvClose>(WM_CLOSE),
+    OnMessage<&TDecoratedFrame::EvDestroy>(WM_DESTROY),
     OnMessage<&TDecoratedFrame::EvSetFocus>(WM_SETFOCUS),
     OnSize<&TDecoratedFrame::EvSize>(),
 };
@@ -56,6 +57,12 @@ void TDecoratedFrame::Create() {
 }
 
 void TDecoratedFrame::EvClose() { ConfirmClose(0); }
+
+// The frame is the application's main window: its end ends the message loop.
+void TDecoratedFrame::EvDestroy() {
+  PostQuitMessage(0);
+  DefaultProcessing();
+}
 
 // The keyboard belongs to the dialog's controls, where its dialog manager
 // sees the keys.

@@ -25,6 +25,7 @@ class TDecoratedFrame : public TWindow {
   const TResponseTable& Responses() const override { return ResponseTable; }
 
   void EvClose();
+  void EvDestroy();
   void EvSetFocus();
   void EvSize(UINT sizeType, int width, int height);
 

@@ -104,6 +104,7 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesWithoutAsking) {
                                   10000, &answer));
   EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
   EXPECT_EQ(FileText("chimelo.ini"), Tidied);
+  EXPECT_TRUE(chimelo->WaitForExit(15000)) << "it ends by itself, before the system ends it";
 }
 
 }  // namespace
