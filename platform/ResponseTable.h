@@ -111,14 +111,6 @@ constexpr TResponse OnSize() {
           }};
 }
 
-// bool Handler(): may the session end?
-template <auto Handler>
-constexpr TResponse OnQueryEndSession() {
-  return {WM_QUERYENDSESSION, 0, AnyId, [](TWindow& window, UINT, WPARAM, LPARAM) -> LRESULT {
-            return (static_cast<HandlerClass<Handler>&>(window).*Handler)() ? TRUE : FALSE;
-          }};
-}
-
 // void Handler(bool ending): the session ends now, or does not after all.
 template <auto Handler>
 constexpr TResponse OnEndSession() {
