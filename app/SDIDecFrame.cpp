@@ -15,8 +15,8 @@ SDIDecFrame::SDIDecFrame(TWindow* parent, const char* title, TDialog* client,
                       trackMenuSelection, module) {}
 
 void SDIDecFrame::ConfirmClose(int code) {
-  if (MessageBox("Do You Really Want To Close Chimelo ?", "Chimelo !", MB_YESNO | MB_ICONQUESTION) ==
-      IDNO)
+  if (MessageBox("Do You Really Want To Close Chimelo ?", "Chimelo !",
+                 MB_YESNO | MB_ICONQUESTION) == IDNO)
     return;
   TDecoratedFrame::ConfirmClose(code);
 }

@@ -29,7 +29,8 @@ class TComboBox : public TControl {
   // Selects the first entry, searching the whole list, that begins with the
   // text, ignoring case.
   int SetSelString(const char* prefix) const {
-    return static_cast<int>(Send(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)));
+    return static_cast<int>(
+        Send(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)));
   }
   // The selected entry's text, cut to size - 1 characters.
   int GetText(char* buffer, int size) const { return GetWindowTextA(GetHandle(), buffer, size); }

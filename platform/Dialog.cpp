@@ -76,7 +76,8 @@ void TDialog::EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw) {
 }
 
 HBRUSH TDialog::EvCtlColor(HDC dc, HWND, UINT controlType) {
-  if (controlType == CTLCOLOR_DLG || controlType == CTLCOLOR_STATIC || controlType == CTLCOLOR_BTN) {
+  if (controlType == CTLCOLOR_DLG || controlType == CTLCOLOR_STATIC ||
+      controlType == CTLCOLOR_BTN) {
     SetBkColor(dc, Gray);
     return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
   }

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-bool FileExists(const char* name) {
-  return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
 
 bool RemoveFile(const char* name) { return DeleteFileA(name) != 0; }
 

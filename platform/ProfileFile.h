@@ -6,9 +6,8 @@
 
 // GetPrivateProfileStringA with the default "": the value, cut to size - 1
 // characters and NUL-terminated.
-void ReadProfileValue(const char* section, const char* key, char* buffer,
-                       unsigned size, const char* file);
+void ReadProfileValue(const char* section, const char* key, char* buffer, unsigned size,
+                      const char* file);
 
 // WritePrivateProfileStringA: creates the file and section as needed.
-bool WriteProfileValue(const char* section, const char* key,
-                        const char* value, const char* file);
+bool WriteProfileValue(const char* section, const char* key, const char* value, const char* file);

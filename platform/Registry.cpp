@@ -14,8 +14,8 @@ class Win32Registry final : public CurrentUserRegistry {
   }
 
   void SetDefaultString(Key key, const char* value, unsigned long byteCount) override {
-    RegSetValueExA(static_cast<HKEY>(key), "", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(value), byteCount);
+    RegSetValueExA(static_cast<HKEY>(key), "", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   byteCount);
   }
 
   void Close(Key key) override { RegCloseKey(static_cast<HKEY>(key)); }

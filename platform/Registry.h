@@ -14,8 +14,7 @@ class CurrentUserRegistry {
   virtual Key OpenExisting(const char* subkey) = 0;
 
   // Sets the key's default (unnamed) value as a string of byteCount bytes.
-  virtual void SetDefaultString(Key key, const char* value,
-                                unsigned long byteCount) = 0;
+  virtual void SetDefaultString(Key key, const char* value, unsigned long byteCount) = 0;
 
   virtual void Close(Key key) = 0;
 };

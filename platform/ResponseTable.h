@@ -25,7 +25,8 @@ struct TResponseTable {
   template <std::size_t N>
   constexpr TResponseTable(const TResponse (&rows)[N], const TResponseTable* base)
       : rows(rows), count(N), base(base) {}
-  constexpr explicit TResponseTable(const TResponseTable* base) : rows(nullptr), count(0), base(base) {}
+  constexpr explicit TResponseTable(const TResponseTable* base)
+      : rows(nullptr), count(0), base(base) {}
 
   const TResponse* rows;
   std::size_t count;
@@ -74,7 +75,8 @@ constexpr TResponse OnTimer() {
 // void Handler(UINT controlId, DRAWITEMSTRUCT& draw)
 template <auto Handler>
 constexpr TResponse OnDrawItem() {
-  return {WM_DRAWITEM, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+  return {WM_DRAWITEM, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
             (static_cast<HandlerClass<Handler>&>(window).*Handler)(
                 static_cast<UINT>(wParam), *reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -84,7 +86,8 @@ constexpr TResponse OnDrawItem() {
 // void Handler(UINT controlId, MEASUREITEMSTRUCT& measure)
 template <auto Handler>
 constexpr TResponse OnMeasureItem() {
-  return {WM_MEASUREITEM, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+  return {WM_MEASUREITEM, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
             (static_cast<HandlerClass<Handler>&>(window).*Handler)(
                 static_cast<UINT>(wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return TRUE;
@@ -94,7 +97,8 @@ constexpr TResponse OnMeasureItem() {
 // HBRUSH Handler(HDC dc, HWND control, UINT controlType)
 template <auto Handler>
 constexpr TResponse OnCtlColor() {
-  return {WM_CTLCOLOR, 0, AnyId, [](TWindow& window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+  return {WM_CTLCOLOR, 0, AnyId,
+          [](TWindow& window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
             return reinterpret_cast<LRESULT>((static_cast<HandlerClass<Handler>&>(window).*Handler)(
                 reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
                 message - WM_CTLCOLORMSGBOX));
@@ -105,8 +109,8 @@ constexpr TResponse OnCtlColor() {
 template <auto Handler>
 constexpr TResponse OnSize() {
   return {WM_SIZE, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
-                static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(static_cast<UINT>(wParam),
+                                                                   LOWORD(lParam), HIWORD(lParam));
             return 0;
           }};
 }

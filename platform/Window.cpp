@@ -29,7 +29,7 @@ void TWindow::RegisterWindowClass(const char* name, int extraBytes, HBRUSH backg
   windowClass.lpfnWndProc = Trampoline;
   windowClass.cbWndExtra = extraBytes;
   windowClass.hInstance = Startup.instance;
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
   if (!RegisterClassA(&windowClass)) throw xmsg("Window class registration failure");
@@ -52,7 +52,8 @@ const TResponse* TWindow::Find(UINT message, WPARAM wParam) const {
 }
 
 LRESULT TWindow::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const TResponse* row = Find(message, wParam)) return row->dispatch(*this, message, wParam, lParam);
+  if (const TResponse* row = Find(message, wParam))
+    return row->dispatch(*this, message, wParam, lParam);
   return DefaultProcessing();
 }
 

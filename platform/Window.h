@@ -24,7 +24,9 @@ class TWindow {
 
   // The window's close request: by default the window is destroyed.
   virtual void ConfirmClose(int code);
-  void Destroy() { if (handle_) DestroyWindow(handle_); }
+  void Destroy() {
+    if (handle_) DestroyWindow(handle_);
+  }
 
   // Shows a modal message box owned by this window; returns the button.
   int MessageBox(const char* text, const char* caption, UINT type);

@@ -43,8 +43,8 @@ void LoadSettings(SoundTable& sounds) {
   for (int event = 0; event < EventCount; ++event) {
     Name section(EventNumber(event));
     for (int slot = 0; slot < MaxSoundsPerEvent; ++slot) {
-      ReadProfileValue(section.text, Name(slot + 1).text, sounds.Slot(event, slot),
-                        SoundPathSize, ProfileName);
+      ReadProfileValue(section.text, Name(slot + 1).text, sounds.Slot(event, slot), SoundPathSize,
+                       ProfileName);
       if (sounds.Read(event, slot)[0] == '\0') break;
     }
   }

@@ -36,9 +36,7 @@ void NotifyParent(HWND control, UINT code) {
 
 }  // namespace
 
-bool Click(HWND button) {
-  return Clickable(button) && PostMessageA(button, BM_CLICK, 0, 0);
-}
+bool Click(HWND button) { return Clickable(button) && PostMessageA(button, BM_CLICK, 0, 0); }
 
 bool SelectListEntry(HWND list, int index) {
   if (!Clickable(list) || SendMessageA(list, LB_SETCURSEL, index, 0) == LB_ERR) return false;

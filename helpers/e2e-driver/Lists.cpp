@@ -11,10 +11,10 @@ constexpr SIZE_T PathBytes = 516;
 
 std::string Narrow(const std::wstring& text) {
   const int length = static_cast<int>(text.size());
-  std::string narrow(WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr,
-                                         nullptr), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0],
-                      static_cast<int>(narrow.size()), nullptr, nullptr);
+  std::string narrow(
+      WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0], static_cast<int>(narrow.size()),
+                      nullptr, nullptr);
   return narrow;
 }
 
@@ -27,8 +27,7 @@ std::vector<std::string> Entries(HWND control, UINT count, UINT textLength, UINT
     const LRESULT length = SendMessageW(control, textLength, index, 0);
     if (length < 0) break;  // the program emptied the list meanwhile
     std::wstring entry(length + 1, L'\0');
-    const LRESULT copied =
-        SendMessageW(control, text, index, reinterpret_cast<LPARAM>(&entry[0]));
+    const LRESULT copied = SendMessageW(control, text, index, reinterpret_cast<LPARAM>(&entry[0]));
     if (copied < 0) break;
     entry.resize(copied);
     entries.push_back(Narrow(entry));
@@ -55,9 +54,7 @@ std::vector<std::string> ComboStrings(HWND combo) {
 
 int ListSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
 
-int ComboSelection(HWND combo) {
-  return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-}
+int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
 std::vector<LPARAM> ListItemData(HWND list) {
   std::vector<LPARAM> data;

@@ -25,8 +25,7 @@ HWND FindMessageBox(DWORD processId, const std::string& caption, const std::stri
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, const std::string& text,
                        DWORD timeoutMs) {
   HWND box = nullptr;
-  WaitUntil([&] { return (box = FindMessageBox(processId, caption, text)) != nullptr; },
-            timeoutMs);
+  WaitUntil([&] { return (box = FindMessageBox(processId, caption, text)) != nullptr; }, timeoutMs);
   return box;
 }
 

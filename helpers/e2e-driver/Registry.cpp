@@ -7,8 +7,7 @@ RegistryValue DefaultValue(const std::string& subkey) {
   HKEY key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
     return value;
-  if (RegQueryValueExA(key, "", nullptr, &value.type, nullptr, &value.byteCount) ==
-      ERROR_SUCCESS) {
+  if (RegQueryValueExA(key, "", nullptr, &value.type, nullptr, &value.byteCount) == ERROR_SUCCESS) {
     std::string data(value.byteCount, '\0');
     RegQueryValueExA(key, "", nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]),
                      &value.byteCount);

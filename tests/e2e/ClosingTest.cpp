@@ -51,7 +51,8 @@ TEST_F(ClosingTest, ACustomControlLibraryInTheWorkingDirectoryIsNeverLoaded) {
   std::string library = ProgramPath("fake-bwcc\\BWCC32.dll");
   HMODULE probe = LoadLibraryA(library.c_str());
   ASSERT_NE(probe, nullptr);
-  ASSERT_NE(GetProcAddress(probe, "BWCCMessageBox"), nullptr) << "the stand-in would be used if loaded";
+  ASSERT_NE(GetProcAddress(probe, "BWCCMessageBox"), nullptr)
+      << "the stand-in would be used if loaded";
   FreeLibrary(probe);
   ASSERT_TRUE(CopyFileA(library.c_str(), (directory.Path() + "\\BWCC32.DLL").c_str(), FALSE));
 

@@ -11,7 +11,9 @@ const int Row = 32;
 const COLORREF White = RGB(255, 255, 255);
 const COLORREF Gray = RGB(128, 128, 128);
 
-bool IsDark(COLORREF colour) { return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96; }
+bool IsDark(COLORREF colour) {
+  return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
+}
 
 // The program's own icon as DrawIcon paints it on white: what a row must
 // show.
@@ -73,7 +75,8 @@ struct DrawingTest : ChimeloTest {
     std::vector<COLORREF> icon = IconOnWhite(ProgramPath(), id);
     int mismatches = 0;
     for (int y = 1; y < Row - 1; ++y)
-      for (int x = 1; x < Row - 1; ++x) mismatches += shot.Pixel(left + x, top + y) != icon[y * Row + x];
+      for (int x = 1; x < Row - 1; ++x)
+        mismatches += shot.Pixel(left + x, top + y) != icon[y * Row + x];
     return mismatches;
   }
 
@@ -154,7 +157,8 @@ TEST_F(DrawingTest, TheSelectedEventHasADottedFrameAcrossItsRowAndNoHighlight) {
   EXPECT_EQ(DarkPixels(shot, area.left + Row, top + 1, right, bottom), 0);
   COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
   for (int y = top; y <= bottom; ++y)
-    for (int x = area.left; x <= right; ++x) ASSERT_NE(shot.Pixel(x, y), highlight) << x << "," << y;
+    for (int x = area.left; x <= right; ++x)
+      ASSERT_NE(shot.Pixel(x, y), highlight) << x << "," << y;
   // The first event, no longer selected, has lost its frame.
   EXPECT_EQ(DarkPixels(shot, area.left + Row, area.top, right, area.top + 1), 0);
   SaveScreenshot("event-selected");
@@ -172,7 +176,8 @@ TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
   for (int row = 0; row < 4; ++row) {
     int top = area.top + row * Row;
     EXPECT_EQ(IconMismatches(shot, area.left, top, 1001), 0) << "row " << row;
-    EXPECT_GT(DarkPixels(shot, area.left + Row, top, area.right, top + Row / 2), 20) << "row " << row;
+    EXPECT_GT(DarkPixels(shot, area.left + Row, top, area.right, top + Row / 2), 20)
+        << "row " << row;
   }
   EXPECT_EQ(DarkPixels(shot, area.left, area.top + 4 * Row, area.right, area.bottom), 0);
   SaveScreenshot("sounds");
@@ -201,7 +206,8 @@ TEST_F(DrawingTest, AnAmpersandIsHiddenAndUnderlinesTheNextCharacter) {
         EXPECT_TRUE(IsDark(shot.Pixel(x, withAmpersand + y))) << x << "," << y;
       }
   ASSERT_GE(differences.size(), 3u);
-  for (const POINT& point : differences) EXPECT_EQ(point.y, differences.front().y) << "not one line";
+  for (const POINT& point : differences)
+    EXPECT_EQ(point.y, differences.front().y) << "not one line";
   EXPECT_EQ(differences.back().x - differences.front().x + 1, static_cast<LONG>(differences.size()))
       << "the underline has gaps";
 }

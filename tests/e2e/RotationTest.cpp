@@ -12,9 +12,8 @@ const char TwoEvents[] =
 
 TEST_F(RotationTest, PostedTicksWriteThePredictedPaths) {
   Start(TwoEvents);
-  const char* expected[][2] = {{"C:\\A1.WAV", "C:\\C1.WAV"},
-                               {"C:\\A1.WAV", "C:\\C1.WAV"},
-                               {"C:\\A0.WAV", "C:\\C0.WAV"}};
+  const char* expected[][2] = {
+      {"C:\\A1.WAV", "C:\\C1.WAV"}, {"C:\\A1.WAV", "C:\\C1.WAV"}, {"C:\\A0.WAV", "C:\\C0.WAV"}};
   for (auto& pair : expected) {
     Tick();
     EXPECT_EQ(Current(0), pair[0]);
@@ -40,7 +39,8 @@ TEST_F(RotationTest, TheRealTimerTicksAfterThirtySecondsAndSurvivesANo) {
   Start(TwoEvents);
   DWORD started = GetTickCount();
   e2e::PressAltF4(dialog);
-  HWND question = e2e::WaitForMessageBox(chimelo->Id(), "Chimelo !", "Do You Really Want To Close Chimelo ?", 10000);
+  HWND question = e2e::WaitForMessageBox(chimelo->Id(), "Chimelo !",
+                                         "Do You Really Want To Close Chimelo ?", 10000);
   ASSERT_NE(question, nullptr);
   ASSERT_TRUE(e2e::AnswerMessageBox(question, IDNO));
   EXPECT_FALSE(AnyCurrentWritten());

@@ -20,17 +20,20 @@ TEST_F(StartupTest, WithoutSettingsAllTwelveEventsShowAndTheFirstIsSelected) {
 }
 
 TEST_F(StartupTest, TheFirstEventsSoundsShowInSlotOrderAndNothingIsWrittenYet) {
-  Start("[1]\r\n1=C:\\SOUNDS\\ZING.WAV\r\n2=C:\\SOUNDS\\BELL.WAV\r\n3=c:\\a\\ding.wav\r\n"
-        "[2]\r\n1=C:\\OTHER.WAV\r\n");
+  Start(
+      "[1]\r\n1=C:\\SOUNDS\\ZING.WAV\r\n2=C:\\SOUNDS\\BELL.WAV\r\n3=c:\\a\\ding.wav\r\n"
+      "[2]\r\n1=C:\\OTHER.WAV\r\n");
   EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)),
-            (std::vector<std::string>{"C:\\SOUNDS\\ZING.WAV", "C:\\SOUNDS\\BELL.WAV", "c:\\a\\ding.wav"}));
+            (std::vector<std::string>{"C:\\SOUNDS\\ZING.WAV", "C:\\SOUNDS\\BELL.WAV",
+                                      "c:\\a\\ding.wav"}));
   EXPECT_EQ(e2e::ListSelection(Control(e2e::SoundsList)), -1);
   EXPECT_FALSE(AnyCurrentWritten());
 }
 
 TEST_F(StartupTest, SelectingAnEventShowsItsOwnSounds) {
   std::string full = "[3]\r\n";
-  for (int key = 1; key <= 20; ++key) full += std::to_string(key) + "=C:\\F" + std::to_string(key) + ".WAV\r\n";
+  for (int key = 1; key <= 20; ++key)
+    full += std::to_string(key) + "=C:\\F" + std::to_string(key) + ".WAV\r\n";
   Start("[1]\r\n1=C:\\ONE.WAV\r\n" + full);
   e2e::SelectListEntry(Control(e2e::EventsList), 2);
   ASSERT_TRUE(e2e::Settle(frame));
@@ -48,7 +51,8 @@ TEST_F(StartupTest, TheDriveSelectorHoldsDrivesOnlyWithTheCurrentOneSelected) {
   HWND combo = Control(e2e::DriveCombo);
   std::vector<std::string> drives = e2e::ComboStrings(combo);
   ASSERT_FALSE(drives.empty());
-  for (const std::string& drive : drives) EXPECT_TRUE(std::regex_match(drive, std::regex(R"(\[-[a-z]-\])"))) << drive;
+  for (const std::string& drive : drives)
+    EXPECT_TRUE(std::regex_match(drive, std::regex(R"(\[-[a-z]-\])"))) << drive;
   int selected = e2e::ComboSelection(combo);
   ASSERT_GE(selected, 0);
   // The working directory is on drive c.

@@ -26,8 +26,8 @@ Value ReadDefaultValue(const char* subkey) {
   if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
   char data[1024] = {};
   value.size = sizeof data;
-  value.present = RegQueryValueExA(key, "", nullptr, &value.type,
-                                   reinterpret_cast<BYTE*>(data), &value.size) == ERROR_SUCCESS;
+  value.present = RegQueryValueExA(key, "", nullptr, &value.type, reinterpret_cast<BYTE*>(data),
+                                   &value.size) == ERROR_SUCCESS;
   value.text = data;
   RegCloseKey(key);
   return value;

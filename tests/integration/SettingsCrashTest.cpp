@@ -59,12 +59,13 @@ TEST(SettingsCrash, AKilledSaveLeavesTheOldFileOrTheNewOneWhole) {
 
     std::string text = FileText("chimelo.ini");
     ASSERT_TRUE(text == tableA || text == tableB)
-        << "run " << run << ", killed " << wait << " ms in (seed " << seed << "):\n" << text;
+        << "run " << run << ", killed " << wait << " ms in (seed " << seed << "):\n"
+        << text;
     (text == tableA ? foundA : foundB)++;
     if (FileExists("chimelo.ini.new")) ++interrupted;
   }
-  std::printf("%d kills: %d left table A, %d table B, %d interrupted a save in the middle\n",
-              runs, foundA, foundB, interrupted);
+  std::printf("%d kills: %d left table A, %d table B, %d interrupted a save in the middle\n", runs,
+              foundA, foundB, interrupted);
   // Without kills in the middle of a save the test would prove nothing.
   EXPECT_GT(interrupted, 0);
 

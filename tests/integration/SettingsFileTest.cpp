@@ -77,20 +77,24 @@ TEST_F(SettingsFileTest, AnEmptyTableLeavesNoFile) {
 
 TEST_F(SettingsFileTest, LoadingStopsAtGapsCutsLongValuesAndIgnoresStrangers) {
   std::string long600(600, 'L');
-  WriteFileText("chimelo.ini",
-                "[0]\r\n1=C:\\ZERO.WAV\r\n"
-                "[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n4=C:\\D.WAV\r\n"
-                "[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n3=\r\n4=C:\\Z.WAV\r\n"
-                "[5]\r\n1=" + long600 + "\r\n"
-                "[6]\r\n2=C:\\NO-FIRST-KEY.WAV\r\n"
-                "[9]\r\n" + [] {
-                  std::string keys;
-                  for (int key = 1; key <= 21; ++key)
-                    keys += std::to_string(key) + "=C:\\K" + std::to_string(key) + ".WAV\r\n";
-                  return keys;
-                }() +
-                "[13]\r\n1=C:\\THIRTEEN.WAV\r\n"
-                "junk line\r\n");
+  WriteFileText(
+      "chimelo.ini",
+      "[0]\r\n1=C:\\ZERO.WAV\r\n"
+      "[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n4=C:\\D.WAV\r\n"
+      "[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n3=\r\n4=C:\\Z.WAV\r\n"
+      "[5]\r\n1=" +
+          long600 +
+          "\r\n"
+          "[6]\r\n2=C:\\NO-FIRST-KEY.WAV\r\n"
+          "[9]\r\n" +
+          [] {
+            std::string keys;
+            for (int key = 1; key <= 21; ++key)
+              keys += std::to_string(key) + "=C:\\K" + std::to_string(key) + ".WAV\r\n";
+            return keys;
+          }() +
+          "[13]\r\n1=C:\\THIRTEEN.WAV\r\n"
+          "junk line\r\n");
   auto loaded = Loaded();
 
   EXPECT_EQ(loaded->SoundCount(0), 0);
@@ -107,7 +111,9 @@ TEST_F(SettingsFileTest, LoadingStopsAtGapsCutsLongValuesAndIgnoresStrangers) {
   // The next save drops everything that did not load.
   ASSERT_TRUE(SaveSettings(*loaded));
   std::string text = FileText("chimelo.ini");
-  EXPECT_EQ(text.find("[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n[5]"), 0u)
+  EXPECT_EQ(
+      text.find("[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n[5]"),
+      0u)
       << text;
   for (const char* gone : {"[0]", "[13]", "D.WAV", "Z.WAV", "[6]", "21=", "junk"})
     EXPECT_EQ(text.find(gone), std::string::npos) << gone;
@@ -115,7 +121,8 @@ TEST_F(SettingsFileTest, LoadingStopsAtGapsCutsLongValuesAndIgnoresStrangers) {
 }
 
 TEST_F(SettingsFileTest, ASecondSaveWithFewerSoundsLeavesNoStaleKeys) {
-  for (int slot = 0; slot < 5; ++slot) sounds.Append(3, ("C:\\" + std::to_string(slot) + ".WAV").c_str());
+  for (int slot = 0; slot < 5; ++slot)
+    sounds.Append(3, ("C:\\" + std::to_string(slot) + ".WAV").c_str());
   sounds.Append(4, "C:\\OTHER.WAV");
   ASSERT_TRUE(SaveSettings(sounds));
   sounds.RemoveAt(3, 0);

@@ -52,9 +52,17 @@ struct SoundRowDrawingTest : ::testing::Test {
   void Paint(UINT action, UINT state, const char* path) {
     RECT all = {0, 0, width, 32};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DRAWITEMSTRUCT draw = {ODT_LISTBOX, IDC_ASSOCIATED_LIST, 0, action, state, list, dc, all,
+    DRAWITEMSTRUCT draw = {ODT_LISTBOX,
+                           IDC_ASSOCIATED_LIST,
+                           0,
+                           action,
+                           state,
+                           list,
+                           dc,
+                           all,
                            reinterpret_cast<ULONG_PTR>(path)};
-    SendMessageA(dialog->GetHandle(), WM_DRAWITEM, IDC_ASSOCIATED_LIST, reinterpret_cast<LPARAM>(&draw));
+    SendMessageA(dialog->GetHandle(), WM_DRAWITEM, IDC_ASSOCIATED_LIST,
+                 reinterpret_cast<LPARAM>(&draw));
   }
 
   std::vector<COLORREF> Pixels() const {
@@ -98,7 +106,8 @@ TEST_F(SoundRowDrawingTest, ASelectedRowIsGrayOnlyWithoutTheFocus) {
     if (c.ground != White) continue;
     std::vector<COLORREF> now = Pixels();
     for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x) ASSERT_EQ(now[y * width + x], plain[y * width + x]) << x << "," << y;
+      for (int x = 0; x < 32; ++x)
+        ASSERT_EQ(now[y * width + x], plain[y * width + x]) << x << "," << y;
   }
 }
 

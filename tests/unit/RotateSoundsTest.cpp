@@ -41,7 +41,8 @@ class RecordingRegistry : public CurrentUserRegistry {
   }
 
   void Close(Key key) override {
-    EXPECT_EQ(open_.erase(reinterpret_cast<std::size_t>(key)), 1u) << "closed twice or never opened";
+    EXPECT_EQ(open_.erase(reinterpret_cast<std::size_t>(key)), 1u)
+        << "closed twice or never opened";
   }
 
   ~RecordingRegistry() override { EXPECT_TRUE(open_.empty()) << "a key was left open"; }
@@ -61,7 +62,8 @@ struct RotateSoundsTest : ::testing::Test {
 
   void Fill(int event, int count) {
     for (int i = 0; i < count; ++i)
-      sounds.Append(event, ("C:\\E" + std::to_string(event) + "\\" + std::to_string(i) + ".WAV").c_str());
+      sounds.Append(event,
+                    ("C:\\E" + std::to_string(event) + "\\" + std::to_string(i) + ".WAV").c_str());
   }
 
   // The slot each event got on one tick, read back from the written paths.
@@ -70,7 +72,8 @@ struct RotateSoundsTest : ::testing::Test {
     RotateSounds(sounds, generator, registry);
     std::map<int, int> chosen;
     for (const auto& write : registry.writes) {
-      int event = std::find(EventKeyTable, EventKeyTable + EventCount, write.subkey) - EventKeyTable;
+      int event =
+          std::find(EventKeyTable, EventKeyTable + EventCount, write.subkey) - EventKeyTable;
       EXPECT_LT(event, EventCount) << write.subkey;
       EXPECT_EQ(chosen.count(event), 0u) << "event written twice in one tick";
       for (int slot = 0; slot < sounds.SoundCount(event); ++slot)

@@ -17,8 +17,8 @@ constexpr int kFace = -1;  // inside the bevel
 int BevelAt(const Picture& p, int x, int y, bool pressed) {
   const int ring = std::min({x, y, p.width - 1 - x, p.height - 1 - y});
   if (ring >= kBevelDepth) return kFace;
-  const bool top_left = (y == ring && x < p.width - 1 - ring) ||
-                        (x == ring && y < p.height - 1 - ring);
+  const bool top_left =
+      (y == ring && x < p.width - 1 - ring) || (x == ring && y < p.height - 1 - ring);
   return top_left != pressed ? kLight[ring] : kShadow[ring];
 }
 }  // namespace

@@ -37,7 +37,8 @@ TEST(Button, ABrokenBevelIsRejectedByLineAndColumn) {
     CheckRaisedBevel(Map(text), "art/buttons/1002.txt");
     FAIL() << "accepted";
   } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "art/buttons/1002.txt:7: column 4 is 'w' but the raised bevel needs 'K'");
+    EXPECT_STREQ(e.what(),
+                 "art/buttons/1002.txt:7: column 4 is 'w' but the raised bevel needs 'K'");
   }
 }
 

@@ -8,10 +8,22 @@ constexpr char kTransparentChar = '.';
 }  // namespace
 
 const std::array<Rgb, 16> kVgaPalette = {{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0},
-    {0, 0, 128}, {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 
 std::optional<int> PixelOf(char c) {
@@ -21,6 +33,4 @@ std::optional<int> PixelOf(char c) {
   return static_cast<int>(found - kLegend);
 }
 
-char LegendOf(int pixel) {
-  return pixel == kTransparent ? kTransparentChar : kLegend[pixel];
-}
+char LegendOf(int pixel) { return pixel == kTransparent ? kTransparentChar : kLegend[pixel]; }

@@ -10,8 +10,22 @@ struct Rgb {
 };
 
 enum Colour : int {
-  kBlack, kDarkRed, kDarkGreen, kOlive, kNavy, kPurple, kTeal, kSilver,
-  kGray, kRed, kLime, kYellow, kBlue, kMagenta, kCyan, kWhite
+  kBlack,
+  kDarkRed,
+  kDarkGreen,
+  kOlive,
+  kNavy,
+  kPurple,
+  kTeal,
+  kSilver,
+  kGray,
+  kRed,
+  kLime,
+  kYellow,
+  kBlue,
+  kMagenta,
+  kCyan,
+  kWhite
 };
 
 // A pixel no colour is drawn in: icons only.

@@ -20,8 +20,9 @@ Picture ReadPixelMap(std::istream& in, const std::string& name, int width, int h
     if (!row.empty() && row.back() == '\r') row.pop_back();  // saved on Windows
     if (line > height) Fail(name, line, "more than " + std::to_string(height) + " rows");
     if (static_cast<int>(row.size()) != width)
-      Fail(name, line, "row is " + std::to_string(row.size()) + " pixels wide, expected " +
-                           std::to_string(width));
+      Fail(name, line,
+           "row is " + std::to_string(row.size()) + " pixels wide, expected " +
+               std::to_string(width));
     for (int x = 0; x < width; ++x) {
       const auto pixel = PixelOf(row[x]);
       const std::string column = " in column " + std::to_string(x + 1);

@@ -66,7 +66,8 @@ Bytes PngFile(const RgbImage& image) {
   const std::size_t row = 3 * image.width;
   for (int y = 0; y < image.height; ++y) {
     scanlines.push_back(0);  // filter: none
-    scanlines.insert(scanlines.end(), image.rgb.begin() + y * row, image.rgb.begin() + (y + 1) * row);
+    scanlines.insert(scanlines.end(), image.rgb.begin() + y * row,
+                     image.rgb.begin() + (y + 1) * row);
   }
   PutChunk(out, "IDAT", ZlibStored(scanlines));
   PutChunk(out, "IEND", {});

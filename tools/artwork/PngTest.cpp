@@ -14,7 +14,8 @@ std::uint32_t BigEndian(const Bytes& b, std::size_t at) {
 
 TEST(Png, ChecksumsMatchTheirPublishedCheckValues) {
   const std::string digits = "123456789";
-  EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>(digits.data()), digits.size()), 0xCBF43926u);
+  EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>(digits.data()), digits.size()),
+            0xCBF43926u);
   const std::string word = "Wikipedia";
   EXPECT_EQ(Adler32(reinterpret_cast<const std::uint8_t*>(word.data()), word.size()), 0x11E60398u);
 }

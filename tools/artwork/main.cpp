@@ -38,7 +38,8 @@ std::vector<Labelled> Load(const fs::path& dir, int width, int height, bool icon
     const fs::path& path = entry.path();
     if (path.extension() != ".txt") continue;
     const std::string stem = path.stem().string();
-    if (stem.empty() || stem.size() > 5 || stem.find_first_not_of("0123456789") != std::string::npos)
+    if (stem.empty() || stem.size() > 5 ||
+        stem.find_first_not_of("0123456789") != std::string::npos)
       throw std::runtime_error(path.string() + ": the name must be a resource id, a number");
     maps.emplace_back(std::stol(stem), path);
   }
@@ -81,7 +82,8 @@ void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 void WriteResources(const fs::path& art, const fs::path& out) {
   const std::vector<Labelled> icons = LoadIcons(art);
   const std::vector<Labelled> buttons = LoadButtons(art);
-  for (const Labelled& icon : icons) Write(out / "icons" / (icon.id + ".ico"), IconFile(icon.picture));
+  for (const Labelled& icon : icons)
+    Write(out / "icons" / (icon.id + ".ico"), IconFile(icon.picture));
   for (const Labelled& button : buttons)
     Write(out / "bitmaps" / (button.id + ".bmp"), BitmapFile(button.picture));
 }

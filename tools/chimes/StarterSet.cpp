@@ -14,7 +14,7 @@ const Timbre Soft = {{1, 1, 4}, {2, 0.2, 7}, {3, 0.06, 10}};
 const Timbre MusicBox = {{1, 1, 5}, {2, 0.3, 9}, {3, 0.1, 12}, {4.2, 0.05, 20}};
 const Timbre Glass = {{1, 1, 3}, {2.32, 0.4, 5}, {4.25, 0.2, 8}, {6.63, 0.08, 12}};
 // A church bell's hum, prime, tierce, quint and nominal, then the upper ones.
-const Timbre Bell = {{0.5, 0.35, 1.5}, {1, 1, 2.2},    {1.19, 0.45, 3}, {1.5, 0.3, 3.5},
+const Timbre Bell = {{0.5, 0.35, 1.5}, {1, 1, 2.2},     {1.19, 0.45, 3}, {1.5, 0.3, 3.5},
                      {2, 0.5, 4.5},    {2.74, 0.25, 6}, {3, 0.2, 7},     {4.07, 0.12, 9}};
 // A free bar: glockenspiel and tubular bell.
 const Timbre Bar = {{1, 1, 3}, {2.76, 0.35, 6}, {5.4, 0.12, 10}, {8.93, 0.05, 14}};

@@ -53,7 +53,6 @@ std::vector<int16_t> Render(const Chime& chime) {
   for (double sample : mix) loudest = std::max(loudest, std::fabs(sample));
   const double scale = loudest > 0 ? Peak / loudest : 0;
   std::vector<int16_t> samples(count);
-  for (size_t i = 0; i < count; ++i)
-    samples[i] = static_cast<int16_t>(std::lround(mix[i] * scale));
+  for (size_t i = 0; i < count; ++i) samples[i] = static_cast<int16_t>(std::lround(mix[i] * scale));
   return samples;
 }
