@@ -7,4 +7,4 @@ dir=$1
 shift
 # shellcheck disable=SC1091
 . "$dir/session.env"
-exec timeout -k 5 600 wine "$@"
+exec timeout -k 5 600 "$WINE" "$@"

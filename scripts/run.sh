@@ -10,6 +10,13 @@ set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 repo=$PWD
 bash scripts/setup.sh
+# shellcheck source=wine-loader.sh
+. scripts/wine-loader.sh
+# The 32-bit program, or the 64-bit one on a machine that runs no 32-bit
+# programs.
+arch=i686
+runs_32bit || arch=x86_64
+use_wine "$arch"
 
 build() {  # build directory, then extra cmake arguments
   local dir=$1
@@ -19,7 +26,7 @@ build() {  # build directory, then extra cmake arguments
 }
 echo "Building..."
 build build/tools -DCMAKE_BUILD_TYPE=Release -DCHIMELO_TESTS=OFF
-build build/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake
+build "build/$arch" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="cmake/$arch-w64-mingw32.cmake"
 
 home=$(realpath -m "${CHIMELO_HOME:-run}")
 
@@ -36,8 +43,8 @@ fi
 
 # After the display: Wine's desktop process takes the display of the first
 # program in the prefix.
-export WINEPREFIX=$repo/build/run/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-bash scripts/wine-prefix.sh "$WINEPREFIX"
+export WINEPREFIX=$repo/build/run/wineprefix-$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+bash scripts/wine-prefix.sh "$WINEPREFIX" "$arch"
 
 mkdir -p "$home"
 if [ ! -e "$home/chimelo.ini" ]; then
@@ -49,7 +56,7 @@ if [ ! -e "$home/chimelo.ini" ]; then
     printf '[%d]\r\n' "$event"
     for key in 1 2 3; do
       sound=${sounds[$(( (event * 3 + key) % ${#sounds[@]} ))]}
-      printf '%d=%s\r\n' "$key" "$(winepath -w "$sound")"
+      printf '%d=%s\r\n' "$key" "$("$WINE" winepath -w "$sound")"
     done
   done > "$home/chimelo.ini"
   echo "Made a starter set of ${#sounds[@]} chimes in $home/sounds and $home/chimelo.ini."
@@ -57,7 +64,7 @@ fi
 
 finish() {
   # Ending the session lets Chimelo save its sounds, as at a log-off.
-  timeout 30 wineboot -e >/dev/null 2>&1 || true
+  timeout 30 "$WINE" wineboot -e >/dev/null 2>&1 || true
   wineserver -k 2>/dev/null || true
   [ -n "$started_display" ] && kill "$started_display" 2>/dev/null || true
 }
@@ -66,7 +73,7 @@ trap 'exit 0' INT TERM
 
 # Sessions of their own, for Chimelo and the display: Ctrl+C here must not
 # reach them before Chimelo has saved.
-(cd "$home" && exec setsid wine "$repo/build/i686/bin/chimelo.exe") &
+(cd "$home" && exec setsid "$WINE" "$repo/build/$arch/bin/chimelo.exe") &
 chimelo=$!
 echo "Chimelo runs in $home. Every 30 seconds it gives each event one of its sounds."
 echo "To stop: close its window (it asks first), or press Ctrl+C here (it saves first)."
@@ -84,6 +91,6 @@ while kill -0 "$chimelo" 2>/dev/null; do
         printf '%s  %-18s %s\n' "$(date +%H:%M:%S)" "$event" "${BASH_REMATCH[1]}"
       fi
     fi
-  done < <(wine reg query 'HKCU\AppEvents\Schemes\Apps\.Default' /s 2>/dev/null)
+  done < <("$WINE" reg query 'HKCU\AppEvents\Schemes\Apps\.Default' /s 2>/dev/null)
   sleep 3
 done

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Starts or stops what Win32 tests run in: the scratch Wine prefix, a
 # virtual display of their own (the user's display is never used, so no
-# window pops up on it) and a PulseAudio server whose null sink lets tests
-# capture what Wine plays. `start DIR` writes DIR/session.env for
+# window pops up on it), a PulseAudio server whose null sink lets tests
+# capture what Wine plays, and drive letters of each type mapped to folders
+# that the tests fill. `start DIR ARCH` writes DIR/session.env for
 # scripts/in-wine.sh; `stop DIR` ends everything it started.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
+# shellcheck source=wine-loader.sh
+. "$here/wine-loader.sh"
 action=$1
 dir=$(realpath -m "$2")
 mkdir -p "$dir"
@@ -23,8 +26,30 @@ stop() {
   fi
 }
 
+# Test drives: f: a fixed disk, r: removable, e: a CD-ROM, n: a network
+# drive, m: a letter whose folder is missing. l: is a fixed disk holding a
+# directory link back to its own root, which only Unix can make.
+map_drives() {
+  local drives=$dir/drives letter
+  rm -rf "$drives"
+  mkdir -p "$drives"/{fixed,removable,cdrom,network,loop/sub}
+  ln -s .. "$drives/loop/sub/up"
+  printf 'RIFF' > "$drives/loop/sub/ring.wav"
+  declare -A folder=([f]=fixed [r]=removable [e]=cdrom [n]=network [m]=missing [l]=loop)
+  declare -A type=([f]=hd [r]=floppy [e]=cdrom [n]=network [m]=hd [l]=hd)
+  for letter in "${!folder[@]}"; do
+    ln -sfn "$drives/${folder[$letter]}" "$WINEPREFIX/dosdevices/$letter:"
+    # The 64-bit view, where Wine looks, whichever loader writes it.
+    "$WINE" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "${type[$letter]}" /f /reg:64 \
+      >/dev/null
+  done
+  # Drive types are read when the Wine server starts.
+  wineserver -k 2>/dev/null || true
+}
+
 start() {
   stop
+  use_wine "$3"
   # Xvfb picks a free display and tells its number through a pipe.
   exec {fd}<> <(:)
   Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -34,10 +59,10 @@ start() {
   exec {fd}>&-
   # Wine's desktop process takes the display of the first program in the
   # prefix, so the prefix is prepared on the virtual display too.
-  export DISPLAY=:$display
-  bash "$here/wine-prefix.sh" "$dir/wineprefix"
-  WINEPREFIX=$dir/wineprefix WINEDEBUG=-all timeout 120 wine regedit /S \
-    "$(WINEPREFIX=$dir/wineprefix winepath -w "$here/test-session.reg")"
+  export DISPLAY=:$display WINEPREFIX=$dir/wineprefix WINEDEBUG=-all
+  bash "$here/wine-prefix.sh" "$WINEPREFIX" "$3"
+  timeout 120 "$WINE" regedit /S "$("$WINE" winepath -w "$here/test-session.reg")"
+  map_drives
 
   export XDG_RUNTIME_DIR=$dir/pulse
   mkdir -p "$XDG_RUNTIME_DIR"
@@ -47,9 +72,10 @@ start() {
   echo $! > "$dir/pulse.pid"
 
   cat > "$dir/session.env" <<ENV
-export WINEPREFIX=$dir/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINE=$WINE ${WINELOADER:+WINELOADER=$WINELOADER}
 export DISPLAY=$DISPLAY XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR PULSE_SINK=cap
 ENV
 }
 
-"$action"
+"$action" "$@"
