@@ -5,6 +5,7 @@
 
 #include "platform/Registry.h"
 #include "resources/ResourceIds.h"
+#include "scheme/AsciiCase.h"
 #include "scheme/PickGenerator.h"
 #include "scheme/RotateSounds.h"
 #include "scheme/Settings.h"
@@ -29,13 +30,15 @@ PickGenerator Picks;
 }  // namespace
 
 const TResponse TChimeloDialog::ResponseRows[] = {
+    OnCommand<&TChimeloDialog::CmFiles>(BN_CLICKED, IDC_FILES),
     OnCommand<&TChimeloDialog::CmSave>(BN_CLICKED, IDC_SAVE),
     OnDrawItem<&TChimeloDialog::EvDrawItem>(),
     OnMeasureItem<&TChimeloDialog::EvMeasureItem>(),
     OnCtlColor<&TChimeloDialog::EvCtlColor>(),
     OnCommand<&TChimeloDialog::EventSelChange>(LBN_SELCHANGE, IDC_EVENT_LIST),
     OnCommand<&TChimeloDialog::CmStopOrMinimize>(BN_CLICKED, IDCANCEL),
-    OnTimer<&TChimeloDialog::RotateSounds>(),
+    OnTimer<&TChimeloDialog::RotateSounds>(RotationTimer),
+    OnCommand<&TChimeloDialog::DriveSelChange>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
 };
 const TResponseTable TChimeloDialog::ResponseTable(ResponseRows, &TDialog::ResponseTable);
 
@@ -52,7 +55,7 @@ void TChimeloDialog::SetupWindow() {
   TDialog::SetupWindow();
   for (int event = 0; event < EventCount; ++event) EventList->AddItemData(EventNumber(event));
   CurrentEvent = 0;
-  LoadSettings(Sounds);
+  SettingsUnreadable = !LoadSettings(Sounds);
   Expanded = FilesListed = Searching = 0;
   EventList->SetSelIndex(0);
   FillAssociatedList();
@@ -64,8 +67,7 @@ void TChimeloDialog::SetupWindow() {
     CurrentDir[0] = '\0';  // too long to hold: the selector stays without a selection
     return;
   }
-  for (char* c = CurrentDir; *c; ++c)
-    if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c - 'A' + 'a');
+  LowerAsciiLetters(CurrentDir);
   char prefix[8];
   std::snprintf(prefix, sizeof prefix, "[-%c-]", CurrentDir[0]);
   DriveCombo->SetSelString(prefix);
@@ -73,11 +75,31 @@ void TChimeloDialog::SetupWindow() {
 
 void TChimeloDialog::CleanupWindow() {
   TDialog::CleanupWindow();
+  // The program ends in the middle of a walk: the walk stops, and the
+  // settings are written where they were found.
+  if (Searching) EndWalk();
   KillTimer(GetHandle(), RotationTimer);
-  SaveSettings(Sounds);
+  if (!SettingsUnreadable) SaveSettings(Sounds);
 }
 
-void TChimeloDialog::CmSave() { SaveSettings(Sounds); }
+bool TChimeloDialog::CanClose() {
+  if (!SettingsUnreadable || Sounds.IsEmpty()) return true;
+  return MessageBox(
+             "chimelo.ini Could Not Be Read When Chimelo Started, So Chimelo Does Not Write Over "
+             "It.\nThe Sounds You Added Will Be Lost.\nClose Anyway ?",
+             "Chimelo !", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
+}
+
+void TChimeloDialog::CmSave() {
+  if (SettingsUnreadable)
+    MessageBox(
+        "chimelo.ini Could Not Be Read When Chimelo Started.\nChimelo Does Not Write Over It, So "
+        "That The Sounds In It Are Kept.",
+        "Error", MB_OK | MB_ICONEXCLAMATION);
+  else if (!SaveSettings(Sounds))
+    MessageBox("The Sounds Could Not Be Saved In chimelo.ini !", "Error",
+               MB_OK | MB_ICONEXCLAMATION);
+}
 
 // Cancel and Escape stop a running walk; otherwise they minimise the frame,
 // and the rotation goes on.
@@ -103,7 +125,7 @@ void TChimeloDialog::FillAssociatedList() {
     AssociatedList->AddItemData(reinterpret_cast<LPARAM>(Sounds.Slot(CurrentEvent, slot)));
 }
 
-void TChimeloDialog::RotateSounds(UINT) {
+void TChimeloDialog::RotateSounds() {
   DefaultProcessing();
   ::RotateSounds(Sounds, Picks, SystemRegistry());
 }

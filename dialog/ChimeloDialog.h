@@ -13,6 +13,8 @@ class TChimeloDialog : public TDialog {
   static constexpr UINT RotationTimer = 100;
   static constexpr UINT RotationPeriod = 30000;  // milliseconds
 
+  bool CanClose() override;
+
  protected:
   static const TResponse ResponseRows[];
   static const TResponseTable ResponseTable;
@@ -28,11 +30,22 @@ class TChimeloDialog : public TDialog {
   void DrawEventItem(UINT controlId, DRAWITEMSTRUCT& draw);
   void DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw);
 
+  void CmFiles();
   void CmSave();
   void CmStopOrMinimize();
   void EventSelChange();
+  void DriveSelChange();
   void FillAssociatedList();
-  void RotateSounds(UINT timerId);
+  void RotateSounds();
+
+  // The WAV browser's walk.
+  int SelectedDrive();
+  void ResizeFrame(int width);
+  void EnableWalkControls(bool enable);
+  void EndWalk();
+  bool KeepWalking();
+  bool SearchDirectory(const char* dir);
+  void ListWavFiles();
 
   TListBox* EventList;
   TListBox* AssociatedList;
@@ -45,4 +58,10 @@ class TChimeloDialog : public TDialog {
   int SearchDrive;
   char CurrentDir[256];
   int Searching;
+  // Set when chimelo.ini existed but could not be read: it is then never
+  // written over, lest the sounds in it be lost.
+  int SettingsUnreadable;
+  // Where the walk started, and so where chimelo.ini is.
+  char DirectoryBeforeWalk[MAX_PATH];
+  DWORD LastPump;
 };

@@ -8,6 +8,7 @@ TStartup Startup;
 
 namespace {
 std::exception_ptr kept;
+TApplication* running;
 
 void ThrowKept() {
   if (!kept) return;
@@ -17,10 +18,15 @@ void ThrowKept() {
 }
 }  // namespace
 
+TApplication* GetApplication() { return running; }
+
 TApplication::TApplication(const char* name, HINSTANCE instance)
-    : nCmdShow(Startup.cmdShow), name_(name), instance_(instance) {}
+    : nCmdShow(Startup.cmdShow), name_(name), instance_(instance) {
+  running = this;
+}
 
 TApplication::~TApplication() {
+  running = nullptr;
   CustomControls::TurnOff();
   mainWindow_.reset();
   // A frame destroyed here, after a failure, posted a quit request: the run
@@ -58,13 +64,14 @@ int TApplication::Run() {
   return static_cast<int>(message.wParam);
 }
 
-void TApplication::PumpWaitingMessages() {
+bool TApplication::PumpWaitingMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
-      return;
+      return false;
     }
     Dispatch(message);
   }
+  return true;
 }

@@ -15,6 +15,11 @@ struct TStartup {
 };
 extern TStartup Startup;
 
+class TApplication;
+// The running application, for work that pumps messages while it goes on;
+// null while there is none.
+TApplication* GetApplication();
+
 // The application object: builds the main window, shows it and runs the
 // message loop until that window is destroyed.
 class TApplication {
@@ -27,9 +32,9 @@ class TApplication {
   int Run();
 
   // Handles every message already waiting for this thread and returns
-  // without waiting for more; a quit message is posted again and left to
-  // the main loop.
-  void PumpWaitingMessages();
+  // without waiting for more. False when a quit request came: it is posted
+  // again for the main loop, and the caller is to stop what it is doing.
+  bool PumpWaitingMessages();
 
   const char* GetName() const { return name_; }
   HINSTANCE GetInstance() const { return instance_; }

@@ -52,9 +52,12 @@ LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     for (auto& child : children_) child->Bind(GetHandle());
     SetupWindow();
+    setUp_ = true;
     return TRUE;
   }
-  if (message == WM_DESTROY) CleanupWindow();
+  // A window that failed half-way through its creation was never set up:
+  // there is nothing to tear down.
+  if (message == WM_DESTROY && setUp_) CleanupWindow();
   return TWindow::ReceiveMessage(message, wParam, lParam);
 }
 

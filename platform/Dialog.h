@@ -25,7 +25,7 @@ class TDialog : public TWindow {
 
   // Runs once the dialog's controls exist, before it is shown.
   virtual void SetupWindow();
-  // Runs while the dialog's window is being destroyed.
+  // Runs while the dialog's window is being destroyed, if it was set up.
   virtual void CleanupWindow() {}
 
   void EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw);
@@ -41,4 +41,5 @@ class TDialog : public TWindow {
  private:
   int resourceId_;
   const void* transferBuffer_ = nullptr;
+  bool setUp_ = false;
 };

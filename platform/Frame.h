@@ -16,6 +16,7 @@ class TDecoratedFrame : public TWindow {
   void Create();
   void SetIcon(HINSTANCE module, int resourceId);
   bool PreProcessMessage(MSG& message);
+  bool CanClose() override { return client_->CanClose(); }
 
   bool ShrinkToClient = false;
 

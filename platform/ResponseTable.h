@@ -15,7 +15,7 @@ constexpr int AnyId = -1;
 struct TResponse {
   UINT message;
   UINT code;  // the notification code of a WM_COMMAND
-  int id;     // the control id of a WM_COMMAND, or AnyId
+  int id;     // the control id of a WM_COMMAND, the timer id of a WM_TIMER, or AnyId
   LRESULT (*dispatch)(TWindow& window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
@@ -63,11 +63,11 @@ constexpr TResponse OnMessage(UINT message) {
           }};
 }
 
-// void Handler(UINT timerId)
+// void Handler(): a tick of the window's timer with this id.
 template <auto Handler>
-constexpr TResponse OnTimer() {
-  return {WM_TIMER, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
-            (static_cast<HandlerClass<Handler>&>(window).*Handler)(static_cast<UINT>(wParam));
+constexpr TResponse OnTimer(int timerId) {
+  return {WM_TIMER, 0, timerId, [](TWindow& window, UINT, WPARAM, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)();
             return 0;
           }};
 }

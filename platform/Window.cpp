@@ -16,7 +16,9 @@ TWindow::~TWindow() {
 
 void TWindow::AddChild(TControl* control) { children_.emplace_back(control); }
 
-void TWindow::ConfirmClose(int) { Destroy(); }
+void TWindow::ConfirmClose(int) {
+  if (CanClose()) Destroy();
+}
 
 int TWindow::MessageBox(const char* text, const char* caption, UINT type) {
   if (CustomControls::IsOn()) return CustomControls::MessageBox(handle_, text, caption, type);
@@ -39,15 +41,22 @@ LRESULT TWindow::DefaultProcessing() {
   return DefaultWindowProc(current_.message, current_.wParam, current_.lParam);
 }
 
+namespace {
+// A command row names its notification and control, a timer row its timer.
+bool Matches(const TResponse& row, UINT message, WPARAM wParam) {
+  if (row.message != message) return false;
+  if (message == WM_COMMAND)
+    return row.code == HIWORD(wParam) && row.id == static_cast<int>(LOWORD(wParam));
+  if (message == WM_TIMER) return row.id == static_cast<int>(wParam);
+  return true;
+}
+}  // namespace
+
 const TResponse* TWindow::Find(UINT message, WPARAM wParam) const {
   if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) message = WM_CTLCOLOR;
   for (const TResponseTable* table = &Responses(); table; table = table->base)
-    for (std::size_t i = 0; i < table->count; ++i) {
-      const TResponse& row = table->rows[i];
-      if (row.message != message) continue;
-      if (message != WM_COMMAND) return &row;
-      if (row.code == HIWORD(wParam) && row.id == static_cast<int>(LOWORD(wParam))) return &row;
-    }
+    for (std::size_t i = 0; i < table->count; ++i)
+      if (Matches(table->rows[i], message, wParam)) return &table->rows[i];
   return nullptr;
 }
 

@@ -22,8 +22,10 @@ class TWindow {
   TWindow* Parent() const { return parent_; }
   void SetParent(TWindow* parent) { parent_ = parent; }
 
-  // The window's close request: by default the window is destroyed.
+  // The window's close request: the window is destroyed if it can close.
   virtual void ConfirmClose(int code);
+  // Whether the window may close now; it may ask the user first.
+  virtual bool CanClose() { return true; }
   void Destroy() {
     if (handle_) DestroyWindow(handle_);
   }

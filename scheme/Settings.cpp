@@ -12,18 +12,11 @@ namespace {
 // stay in the current directory.
 const char ExistenceName[] = "chimelo.ini";
 const char ProfileName[] = ".\\chimelo.ini";
-const char PendingName[] = ".\\chimelo.ini.new";
 
 struct Name {
   char text[12];
   explicit Name(int number) { std::snprintf(text, sizeof text, "%d", number); }
 };
-
-bool HasSounds(const SoundTable& sounds) {
-  for (int event = 0; event < EventCount; ++event)
-    if (sounds.SoundCount(event) > 0) return true;
-  return false;
-}
 
 bool WriteAll(const SoundTable& sounds, const char* file) {
   for (int event = 0; event < EventCount; ++event) {
@@ -37,9 +30,11 @@ bool WriteAll(const SoundTable& sounds, const char* file) {
 
 }  // namespace
 
-void LoadSettings(SoundTable& sounds) {
+bool LoadSettings(SoundTable& sounds) {
   sounds.Clear();
-  if (!FileExists(ExistenceName)) return;
+  if (!FileExists(ExistenceName)) return true;
+  // The profile calls read a file they cannot open as an empty one.
+  if (!FileCanBeRead(ProfileName)) return false;
   for (int event = 0; event < EventCount; ++event) {
     Name section(EventNumber(event));
     for (int slot = 0; slot < MaxSoundsPerEvent; ++slot) {
@@ -48,15 +43,16 @@ void LoadSettings(SoundTable& sounds) {
       if (sounds.Read(event, slot)[0] == '\0') break;
     }
   }
+  return true;
 }
 
 bool SaveSettings(const SoundTable& sounds) {
-  // A pending file left by an interrupted save must not seed this one.
-  RemoveFile(PendingName);
-  if (!HasSounds(sounds)) return RemoveFile(ProfileName) || !FileExists(ExistenceName);
-  if (FileExists(PendingName)) return false;
-
-  if (WriteAll(sounds, PendingName) && MoveFileOver(PendingName, ProfileName)) return true;
-  RemoveFile(PendingName);
+  if (sounds.IsEmpty()) return RemoveFile(ProfileName) || !FileExists(ExistenceName);
+  // A name of its own, which no other file has: the save deletes only what
+  // it made.
+  char pending[UniqueNameSize];
+  if (!CreateUniqueFile(".", "chi", pending)) return false;
+  if (WriteAll(sounds, pending) && MoveFileOver(pending, ProfileName)) return true;
+  RemoveFile(pending);
   return false;
 }

@@ -6,12 +6,14 @@ class SoundTable;
 // section EventNumber, key slot + 1, value the path.
 
 // Clears the table and fills it from the file. An event's list ends at its
-// first missing or empty key; anything else in the file is ignored.
-void LoadSettings(SoundTable& sounds);
+// first missing or empty key; anything else in the file is ignored. False
+// when the file exists but cannot be read: the table stays empty, and saving
+// it would lose the sounds in the file.
+bool LoadSettings(SoundTable& sounds);
 
 // Rewrites the file from the table, all or nothing: the new file is written
-// in full under another name, then moved over the old one, so a failure or a
-// kill at any moment leaves either the old file or the new one. A table
-// without sounds leaves no file. Returns whether the file now matches the
-// table.
+// in full under a new name of its own, then moved over the old one, so a
+// failure or a kill at any moment leaves either the old file or the new one.
+// A table without sounds leaves no file. Returns whether the file now
+// matches the table.
 bool SaveSettings(const SoundTable& sounds);

@@ -24,3 +24,9 @@ void SoundTable::RemoveAt(int event, int slot) {
 }
 
 void SoundTable::Clear() { std::memset(slots_, 0, sizeof slots_); }
+
+bool SoundTable::IsEmpty() const {
+  for (int event = 0; event < EventCount; ++event)
+    if (SoundCount(event) > 0) return false;
+  return true;
+}

@@ -18,6 +18,8 @@ class SoundTable {
   void RemoveAt(int event, int slot);
 
   void Clear();
+  // No event has a sound.
+  bool IsEmpty() const;
 
   const char* Read(int event, int slot) const { return slots_[event][slot]; }
 

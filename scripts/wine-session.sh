@@ -27,16 +27,20 @@ stop() {
 }
 
 # Test drives: f: a fixed disk, r: removable, e: a CD-ROM, n: a network
-# drive, m: a letter whose folder is missing. l: is a fixed disk holding a
-# directory link back to its own root, which only Unix can make.
+# drive, m: a letter whose folder is missing (a test makes it for a while).
+# Two fixed disks come ready-made: l: holds a directory link back to its own
+# root, which only Unix can make, and b: 2,000 directories with a WAV file in
+# each, for walks that last.
 map_drives() {
   local drives=$dir/drives letter
   rm -rf "$drives"
-  mkdir -p "$drives"/{fixed,removable,cdrom,network,loop/sub}
+  mkdir -p "$drives"/{fixed,removable,cdrom,network,loop/sub,big}
   ln -s .. "$drives/loop/sub/up"
   printf 'RIFF' > "$drives/loop/sub/ring.wav"
-  declare -A folder=([f]=fixed [r]=removable [e]=cdrom [n]=network [m]=missing [l]=loop)
-  declare -A type=([f]=hd [r]=floppy [e]=cdrom [n]=network [m]=hd [l]=hd)
+  mkdir "$drives"/big/d{0000..1999}
+  for big in "$drives"/big/d*; do printf 'RIFF' > "$big/x.wav"; done
+  declare -A folder=([f]=fixed [r]=removable [e]=cdrom [n]=network [m]=missing [l]=loop [b]=big)
+  declare -A type=([f]=hd [r]=floppy [e]=cdrom [n]=network [m]=hd [l]=hd [b]=hd)
   for letter in "${!folder[@]}"; do
     ln -sfn "$drives/${folder[$letter]}" "$WINEPREFIX/dosdevices/$letter:"
     # The 64-bit view, where Wine looks, whichever loader writes it.

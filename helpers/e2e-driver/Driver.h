@@ -11,15 +11,9 @@
 
 namespace e2e {
 
-// The program as seen from outside.
+// The program as seen from outside; its controls' ids are those of
+// resources/ResourceIds.h.
 constexpr char FrameCaption[] = "Chimelo ! (Freeware)";
-constexpr int CancelButton = 2;
-constexpr int EventsList = 101;
-constexpr int SoundsList = 102;
-constexpr int FilesButton = 103;
-constexpr int WavList = 104;
-constexpr int SaveButton = 109;
-constexpr int DriveCombo = 110;
 constexpr UINT_PTR RotationTimer = 100;
 
 // --- Waiting -------------------------------------------------------------
@@ -69,6 +63,9 @@ HWND Control(HWND dialog, int id);
 
 RECT WindowRect(HWND window);
 SIZE ClientSize(HWND window);
+// The control lies wholly within its parent's client area, where a user
+// can see it.
+bool Shows(HWND control);
 
 // --- Input ---------------------------------------------------------------
 

@@ -59,4 +59,12 @@ SIZE ClientSize(HWND window) {
   return {rect.right, rect.bottom};
 }
 
+bool Shows(HWND control) {
+  HWND parent = GetParent(control);
+  RECT rect = WindowRect(control), client = {}, both;
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  GetClientRect(parent, &client);
+  return IntersectRect(&both, &rect, &client) && EqualRect(&both, &rect);
+}
+
 }  // namespace e2e

@@ -10,11 +10,16 @@
 #include <string>
 
 #include "Driver.h"
+#include "resources/ResourceIds.h"
 #include "scheme/EventTable.h"
 #include "tests/support/ScratchDirectory.h"
 
 class ChimeloTest : public ::testing::Test {
  protected:
+  // The program runs in a scratch directory inside this one, or inside the
+  // temporary directory.
+  explicit ChimeloTest(const std::string& parent = "") : directory(parent) {}
+
   void SetUp() override {
     for (const char* subkey : EventKeyTable) {
       HKEY key;

@@ -20,28 +20,28 @@ HWND WaitForQuestion(const e2e::ChimeloProcess& chimelo) {
 
 TEST_F(ClosingTest, EscapeAndTheCancelButtonMinimiseWithoutAsking) {
   Start();
-  e2e::PressEscape(Control(e2e::EventsList));
+  e2e::PressEscape(Control(IDC_EVENT_LIST));
   ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
   EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
 
   SendMessageA(frame, WM_SYSCOMMAND, SC_RESTORE, 0);
   ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) == FALSE; }, 10000));
-  e2e::Click(Control(e2e::CancelButton));
+  e2e::Click(Control(IDCANCEL));
   ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
   EXPECT_TRUE(chimelo->Running());
 }
 
 TEST_F(ClosingTest, AltF4AsksAndNoKeepsEverything) {
   Start("[1]\r\n1=C:\\A.WAV\r\n");
-  e2e::SelectListEntry(Control(e2e::EventsList), 0);
-  e2e::PressAltF4(Control(e2e::EventsList));
+  e2e::SelectListEntry(Control(IDC_EVENT_LIST), 0);
+  e2e::PressAltF4(Control(IDC_EVENT_LIST));
   HWND question = WaitForQuestion(*chimelo);
   ASSERT_NE(question, nullptr);
   ASSERT_TRUE(e2e::AnswerMessageBox(question, IDNO));
   ASSERT_TRUE(e2e::Settle(frame));
   EXPECT_TRUE(IsWindowVisible(frame));
-  EXPECT_EQ(e2e::ListItemData(Control(e2e::EventsList)).size(), 12u);
-  EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)), std::vector<std::string>{"C:\\A.WAV"});
+  EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)).size(), 12u);
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), std::vector<std::string>{"C:\\A.WAV"});
   EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\A.WAV\r\n");
   Tick();
   EXPECT_EQ(Current(0), "C:\\A.WAV");
@@ -57,11 +57,37 @@ TEST_F(ClosingTest, ACustomControlLibraryInTheWorkingDirectoryIsNeverLoaded) {
   ASSERT_TRUE(CopyFileA(library.c_str(), (directory.Path() + "\\BWCC32.DLL").c_str(), FALSE));
 
   Start();
-  e2e::PressAltF4(Control(e2e::EventsList));
+  e2e::PressAltF4(Control(IDC_EVENT_LIST));
   HWND question = WaitForQuestion(*chimelo);
   ASSERT_NE(question, nullptr) << "the question went through the stand-in";
   ASSERT_TRUE(e2e::AnswerMessageBox(question, IDNO));
   EXPECT_TRUE(chimelo->Running());
+}
+
+// Another program holds chimelo.ini without sharing while Chimelo starts:
+// Chimelo starts without sounds, and never writes that table over the file.
+TEST_F(ClosingTest, ASettingsFileThatCouldNotBeReadIsNeverWrittenOver) {
+  WriteFileText("chimelo.ini", Untidy);
+  HANDLE held = CreateFileA("chimelo.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Start();
+  CloseHandle(held);
+  EXPECT_TRUE(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)).empty());
+  ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
+  HWND notice = e2e::WaitForMessageBox(
+      chimelo->Id(), "Error",
+      "chimelo.ini Could Not Be Read When Chimelo Started.\nChimelo Does Not Write Over It, So "
+      "That The Sounds In It Are Kept.",
+      10000);
+  ASSERT_NE(notice, nullptr);
+  ASSERT_TRUE(e2e::AnswerMessageBox(notice, IDOK));
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  HWND question = WaitForQuestion(*chimelo);
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(e2e::AnswerMessageBox(question, IDYES));
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(FileText("chimelo.ini"), Untidy);
 }
 
 TEST_F(ClosingTest, YesWritesTheSettingsTidiedEvenWhenNothingChanged) {
@@ -77,7 +103,7 @@ TEST_F(ClosingTest, YesWritesTheSettingsTidiedEvenWhenNothingChanged) {
 
 TEST_F(ClosingTest, EnterDoesNothing) {
   Start("[1]\r\n1=C:\\A.WAV\r\n");
-  for (int id : {e2e::EventsList, e2e::SoundsList}) {
+  for (int id : {IDC_EVENT_LIST, IDC_ASSOCIATED_LIST}) {
     // A click into the list gives it the focus, as a user's click does.
     PostMessageA(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageA(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -88,7 +114,7 @@ TEST_F(ClosingTest, EnterDoesNothing) {
   }
   EXPECT_TRUE(IsWindow(dialog));
   EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
-  EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)), std::vector<std::string>{"C:\\A.WAV"});
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), std::vector<std::string>{"C:\\A.WAV"});
   Tick();
   EXPECT_EQ(Current(0), "C:\\A.WAV");
 }

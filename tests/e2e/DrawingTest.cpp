@@ -125,9 +125,9 @@ struct DrawingTest : ChimeloTest {
 
 TEST_F(DrawingTest, EachEventRowShowsItsOwnIconAtItsLeftAndTop) {
   Start();
-  HWND list = Control(e2e::EventsList);
+  HWND list = Control(IDC_EVENT_LIST);
   EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), Row);
-  RECT area = ListArea(e2e::EventsList);
+  RECT area = ListArea(IDC_EVENT_LIST);
   int visible = (area.bottom - area.top) / Row;
   ASSERT_GT(visible, 0);
   for (int top : {0, EventCount - visible}) {
@@ -142,10 +142,10 @@ TEST_F(DrawingTest, EachEventRowShowsItsOwnIconAtItsLeftAndTop) {
 
 TEST_F(DrawingTest, TheSelectedEventHasADottedFrameAcrossItsRowAndNoHighlight) {
   Start();
-  e2e::SelectListEntry(Control(e2e::EventsList), 2);
+  e2e::SelectListEntry(Control(IDC_EVENT_LIST), 2);
   ASSERT_TRUE(e2e::Settle(frame));
   e2e::Screenshot shot(frame);
-  RECT area = ListArea(e2e::EventsList);
+  RECT area = ListArea(IDC_EVENT_LIST);
   int top = area.top + 2 * Row, bottom = top + Row - 1, right = area.right - 1;
 
   // Dotted: about every other pixel of each edge is dark, beyond the icon too.
@@ -170,9 +170,9 @@ const char FourSounds[] =
 
 TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
   Start(FourSounds);
-  EXPECT_EQ(SendMessageA(Control(e2e::SoundsList), LB_GETITEMHEIGHT, 0, 0), Row);
+  EXPECT_EQ(SendMessageA(Control(IDC_ASSOCIATED_LIST), LB_GETITEMHEIGHT, 0, 0), Row);
   e2e::Screenshot shot(frame);
-  RECT area = ListArea(e2e::SoundsList);
+  RECT area = ListArea(IDC_ASSOCIATED_LIST);
   for (int row = 0; row < 4; ++row) {
     int top = area.top + row * Row;
     EXPECT_EQ(IconMismatches(shot, area.left, top, 1001), 0) << "row " << row;
@@ -186,7 +186,7 @@ TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
 TEST_F(DrawingTest, ALongPathIsCutAtTheRightEdgeOnOneLine) {
   Start(FourSounds);
   e2e::Screenshot shot(frame);
-  RECT area = ListArea(e2e::SoundsList);
+  RECT area = ListArea(IDC_ASSOCIATED_LIST);
   int top = area.top + 3 * Row;
   EXPECT_GT(DarkPixels(shot, area.right - 12, top, area.right, top + Row / 2), 0);
   EXPECT_EQ(DarkPixels(shot, area.left + Row, top + Row / 2, area.right, top + Row), 0);
@@ -195,7 +195,7 @@ TEST_F(DrawingTest, ALongPathIsCutAtTheRightEdgeOnOneLine) {
 TEST_F(DrawingTest, AnAmpersandIsHiddenAndUnderlinesTheNextCharacter) {
   Start(FourSounds);
   e2e::Screenshot shot(frame);
-  RECT area = ListArea(e2e::SoundsList);
+  RECT area = ListArea(IDC_ASSOCIATED_LIST);
   // "R&B" against "RB": the same glyphs, plus one underline.
   int withAmpersand = area.top + Row, without = area.top + 2 * Row;
   std::vector<POINT> differences;
@@ -218,18 +218,18 @@ TEST_F(DrawingTest, AnAmpersandIsHiddenAndUnderlinesTheNextCharacter) {
 // the focus.
 TEST_F(DrawingTest, ASelectedSoundTurnsGrayWhenItsListLosesTheFocus) {
   Start(FourSounds);
-  ClickInto(e2e::SoundsList, Row + 8, 8);
-  ASSERT_EQ(e2e::ListSelection(Control(e2e::SoundsList)), 0);
-  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(e2e::SoundsList));
+  ClickInto(IDC_ASSOCIATED_LIST, Row + 8, 8);
+  ASSERT_EQ(e2e::ListSelection(Control(IDC_ASSOCIATED_LIST)), 0);
+  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(IDC_ASSOCIATED_LIST));
   SaveScreenshot("sound-selected-focused");
   PostMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
   ASSERT_TRUE(e2e::Settle(frame));
-  ASSERT_NE(e2e::FocusWindow(nullptr), Control(e2e::SoundsList));
-  InvalidateRect(Control(e2e::SoundsList), nullptr, TRUE);
+  ASSERT_NE(e2e::FocusWindow(nullptr), Control(IDC_ASSOCIATED_LIST));
+  InvalidateRect(Control(IDC_ASSOCIATED_LIST), nullptr, TRUE);
   ASSERT_TRUE(e2e::Settle(frame));
 
   e2e::Screenshot shot(frame);
-  RECT area = ListArea(e2e::SoundsList);
+  RECT area = ListArea(IDC_ASSOCIATED_LIST);
   int right = area.right - 1;
   EXPECT_EQ(shot.Pixel(right - 4, area.top + Row - 6), Gray);
   EXPECT_EQ(shot.Pixel(right - 4, area.top + Row + 6), White) << "the next row";
@@ -238,29 +238,29 @@ TEST_F(DrawingTest, ASelectedSoundTurnsGrayWhenItsListLosesTheFocus) {
 
 TEST_F(DrawingTest, BitmapButtonsShowTheirImageAndTheFocusedOneItsMark) {
   Start();
-  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(e2e::CancelButton));
+  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(IDCANCEL));
   e2e::Screenshot shot(frame);
-  ButtonDifferences save = CompareButton(shot, e2e::SaveButton, 1109);
+  ButtonDifferences save = CompareButton(shot, IDC_SAVE, 1109);
   EXPECT_EQ(save.image + save.ring, 0);
-  ButtonDifferences files = CompareButton(shot, e2e::FilesButton, 1103);
+  ButtonDifferences files = CompareButton(shot, IDC_FILES, 1103);
   EXPECT_EQ(files.image + files.ring, 0);
-  ButtonDifferences cancel = CompareButton(shot, e2e::CancelButton, 1002);
+  ButtonDifferences cancel = CompareButton(shot, IDCANCEL, 1002);
   EXPECT_EQ(cancel.image, 0);
   EXPECT_GT(cancel.ring, 20) << "no focus mark";
 }
 
 TEST_F(DrawingTest, APressedButtonShowsItsPressedImage) {
   Start();
-  HWND save = Control(e2e::SaveButton);
+  HWND save = Control(IDC_SAVE);
   PostMessageA(save, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   ASSERT_TRUE(e2e::Settle(frame));
-  ButtonDifferences pressed = CompareButton(e2e::Screenshot(frame), e2e::SaveButton, 3109);
+  ButtonDifferences pressed = CompareButton(e2e::Screenshot(frame), IDC_SAVE, 3109);
   EXPECT_EQ(pressed.image, 0);
   EXPECT_GT(pressed.ring, 20) << "pressing gives the button the focus";
   SaveScreenshot("save-pressed");
   PostMessageA(save, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   ASSERT_TRUE(e2e::Settle(frame));
-  EXPECT_EQ(CompareButton(e2e::Screenshot(frame), e2e::SaveButton, 1109).image, 0);
+  EXPECT_EQ(CompareButton(e2e::Screenshot(frame), IDC_SAVE, 1109).image, 0);
 }
 
 TEST_F(DrawingTest, TheFaceAndTheLabelsAreGray) {
@@ -283,9 +283,11 @@ TEST_F(DrawingTest, TheFaceAndTheLabelsAreGray) {
 
 TEST_F(DrawingTest, TheWidenedWindowShowsTheBrowserSide) {
   Start(FourSounds);
+  ASSERT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
   SetWindowPos(frame, nullptr, 0, 0, 730, 380, SWP_NOMOVE | SWP_NOZORDER);
   ASSERT_TRUE(e2e::Settle(frame));
-  EXPECT_TRUE(IsWindowVisible(Control(e2e::WavList)));
+  for (int id : {IDC_WAV_LIST, IDC_DRIVE_COMBO, IDC_ADD_TO_CURRENT, IDC_ADD_TO_ALL})
+    EXPECT_TRUE(e2e::Shows(Control(id))) << id;
   SaveScreenshot("widened");
 }
 

@@ -11,10 +11,10 @@ const std::vector<LPARAM> EventNumbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}
 
 TEST_F(StartupTest, WithoutSettingsAllTwelveEventsShowAndTheFirstIsSelected) {
   Start();
-  EXPECT_EQ(e2e::ListItemData(Control(e2e::EventsList)), EventNumbers);
-  EXPECT_EQ(e2e::ListSelection(Control(e2e::EventsList)), 0);
-  EXPECT_TRUE(e2e::ListItemData(Control(e2e::SoundsList)).empty());
-  EXPECT_TRUE(e2e::ListStrings(Control(e2e::WavList)).empty());
+  EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)), EventNumbers);
+  EXPECT_EQ(e2e::ListSelection(Control(IDC_EVENT_LIST)), 0);
+  EXPECT_TRUE(e2e::ListItemData(Control(IDC_ASSOCIATED_LIST)).empty());
+  EXPECT_TRUE(e2e::ListStrings(Control(IDC_WAV_LIST)).empty());
   EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
   SaveScreenshot("startup");
 }
@@ -23,10 +23,10 @@ TEST_F(StartupTest, TheFirstEventsSoundsShowInSlotOrderAndNothingIsWrittenYet) {
   Start(
       "[1]\r\n1=C:\\SOUNDS\\ZING.WAV\r\n2=C:\\SOUNDS\\BELL.WAV\r\n3=c:\\a\\ding.wav\r\n"
       "[2]\r\n1=C:\\OTHER.WAV\r\n");
-  EXPECT_EQ(e2e::ListItemPaths(Control(e2e::SoundsList)),
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)),
             (std::vector<std::string>{"C:\\SOUNDS\\ZING.WAV", "C:\\SOUNDS\\BELL.WAV",
                                       "c:\\a\\ding.wav"}));
-  EXPECT_EQ(e2e::ListSelection(Control(e2e::SoundsList)), -1);
+  EXPECT_EQ(e2e::ListSelection(Control(IDC_ASSOCIATED_LIST)), -1);
   EXPECT_FALSE(AnyCurrentWritten());
 }
 
@@ -35,20 +35,20 @@ TEST_F(StartupTest, SelectingAnEventShowsItsOwnSounds) {
   for (int key = 1; key <= 20; ++key)
     full += std::to_string(key) + "=C:\\F" + std::to_string(key) + ".WAV\r\n";
   Start("[1]\r\n1=C:\\ONE.WAV\r\n" + full);
-  e2e::SelectListEntry(Control(e2e::EventsList), 2);
+  e2e::SelectListEntry(Control(IDC_EVENT_LIST), 2);
   ASSERT_TRUE(e2e::Settle(frame));
-  std::vector<std::string> paths = e2e::ListItemPaths(Control(e2e::SoundsList));
+  std::vector<std::string> paths = e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST));
   ASSERT_EQ(paths.size(), 20u);
   EXPECT_EQ(paths.front(), "C:\\F1.WAV");
   EXPECT_EQ(paths.back(), "C:\\F20.WAV");
-  e2e::SelectListEntry(Control(e2e::EventsList), 1);
+  e2e::SelectListEntry(Control(IDC_EVENT_LIST), 1);
   ASSERT_TRUE(e2e::Settle(frame));
-  EXPECT_TRUE(e2e::ListItemPaths(Control(e2e::SoundsList)).empty());
+  EXPECT_TRUE(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)).empty());
 }
 
 TEST_F(StartupTest, TheDriveSelectorHoldsDrivesOnlyWithTheCurrentOneSelected) {
   Start();
-  HWND combo = Control(e2e::DriveCombo);
+  HWND combo = Control(IDC_DRIVE_COMBO);
   std::vector<std::string> drives = e2e::ComboStrings(combo);
   ASSERT_FALSE(drives.empty());
   for (const std::string& drive : drives)
@@ -65,6 +65,11 @@ TEST_F(StartupTest, TheFrameTakesTheDialogsSizeAndThenTheDialogFollowsTheFrame) 
   SIZE client = e2e::ClientSize(frame);
   EXPECT_EQ(client.cx, outer.right - outer.left);
   EXPECT_EQ(client.cy, outer.bottom - outer.top);
+  // The dialog has its template's size, not the frame's default one: the
+  // buttons at its bottom show, and the WAV browser beyond its right edge
+  // does not.
+  EXPECT_TRUE(e2e::Shows(Control(IDCANCEL)));
+  EXPECT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
 
   SetWindowPos(frame, nullptr, 0, 0, 730, 380, SWP_NOMOVE | SWP_NOZORDER);
   ASSERT_TRUE(e2e::Settle(frame));

@@ -34,7 +34,7 @@ TEST_F(SettingsFileTest, SavedFileHasOneSectionPerEventWithSoundsAndKeysFromOne)
   EXPECT_EQ(FileText("chimelo.ini"),
             "[1]\r\n1=C:\\SOUNDS\\BELL.WAV\r\n2=C:\\SOUNDS\\DING.WAV\r\n"
             "[7]\r\n1=C:\\WINDOWS\\CHORD.WAV\r\n");
-  EXPECT_EQ(FileText("chimelo.ini.new"), "<none>");
+  EXPECT_EQ(CountFiles("*"), 1);
 }
 
 TEST_F(SettingsFileTest, SectionsStandInAscendingOrderWhateverTheOrderOfAdding) {
@@ -132,13 +132,33 @@ TEST_F(SettingsFileTest, ASecondSaveWithFewerSoundsLeavesNoStaleKeys) {
   EXPECT_EQ(FileText("chimelo.ini"), "[4]\r\n1=C:\\2.WAV\r\n2=C:\\3.WAV\r\n3=C:\\4.WAV\r\n");
 }
 
-TEST_F(SettingsFileTest, ALeftoverFromAnInterruptedSaveDoesNotLeakIn) {
-  WriteFileText("chimelo.ini.new", "[1]\r\n1=C:\\HALF.WAV\r\n2=C:\\WRITTEN.WAV\r\n");
+// The save writes under a new name of its own: whatever else lies beside
+// chimelo.ini is neither in its way nor deleted.
+TEST_F(SettingsFileTest, TheSaveNeitherTripsOverNorDeletesOtherFiles) {
+  ASSERT_TRUE(CreateDirectoryA("chimelo.ini.new", nullptr));
+  WriteFileText("chimelo.ini.new\\mine.txt", "mine");
+  WriteFileText("chi1.tmp", "[1]\r\n1=C:\\HALF.WAV\r\n");
   sounds.Append(0, "C:\\NEW.WAV");
   ASSERT_TRUE(SaveSettings(sounds));
   EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\NEW.WAV\r\n");
-  EXPECT_EQ(FileText("chimelo.ini.new"), "<none>");
-  EXPECT_EQ(Loaded()->SoundCount(0), 1);
+  EXPECT_EQ(FileText("chimelo.ini.new\\mine.txt"), "mine");
+  EXPECT_EQ(FileText("chi1.tmp"), "[1]\r\n1=C:\\HALF.WAV\r\n");
+  EXPECT_EQ(CountFiles("*"), 3);
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReadLoadsNothingAndSaysSo) {
+  WriteFileText("chimelo.ini", "[1]\r\n1=C:\\KEPT.WAV\r\n");
+  // Another program holds it without sharing.
+  HANDLE held = CreateFileA("chimelo.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  auto loaded = std::make_unique<SoundTable>();
+  loaded->Append(0, "C:\\STALE.WAV");
+  EXPECT_FALSE(LoadSettings(*loaded));
+  EXPECT_TRUE(loaded->IsEmpty());
+  CloseHandle(held);
+  EXPECT_TRUE(LoadSettings(*loaded));
+  EXPECT_EQ(loaded->SoundCount(0), 1);
 }
 
 TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsKeptWhole) {
@@ -152,7 +172,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsKeptWhole) {
   EXPECT_FALSE(SaveSettings(sounds));
   CloseHandle(held);
   EXPECT_EQ(FileText("chimelo.ini"), old);
-  EXPECT_EQ(FileText("chimelo.ini.new"), "<none>");
+  EXPECT_EQ(CountFiles("*"), 1);
 }
 
 }  // namespace

@@ -1,0 +1,145 @@
+// The WAV browser: &Files folds it in and out by the frame's width, and the
+// first time for a drive walks that drive from its root, listing every WAV
+// file with its full path. The walk runs inside the handler and lets the
+// window handle its messages as it goes, so Cancel can stop it.
+#include <cstdio>
+#include <cstring>
+
+#include "dialog/ChimeloDialog.h"
+#include "platform/Application.h"
+#include "platform/DirectorySearch.h"
+#include "resources/ResourceIds.h"
+#include "scheme/AsciiCase.h"
+
+namespace {
+
+const int FrameHeight = 380, NarrowWidth = 420, WideWidth = 730;
+
+// Everything but Cancel, in the order they are disabled and enabled again.
+const int WalkControls[] = {IDC_SAVE,           IDC_EVENT_LIST,          IDC_ASSOCIATED_LIST,
+                            IDC_WAV_LIST,       IDC_FILES,               IDC_DRIVE_COMBO,
+                            IDC_REMOVE_FROM_CURRENT, IDC_ADD_TO_CURRENT, IDC_ADD_TO_ALL,
+                            IDC_REMOVE_FROM_ALL};
+
+// Each pump is a round trip to the Wine server (or the kernel): pumping
+// after every entry would make the walk several times slower, while 10 ms
+// keeps the window responsive.
+const DWORD PumpInterval = 10;
+
+}  // namespace
+
+void TChimeloDialog::CmFiles() {
+  if (Expanded && FilesListed) {
+    Expanded = 0;
+    ResizeFrame(NarrowWidth);
+    return;
+  }
+  Expanded = 1;
+  ResizeFrame(WideWidth);
+  if (FilesListed) return;
+  // Without a drive selected there is nothing to walk.
+  int drive = SelectedDrive();
+  if (drive < 1 || drive > 26) return;
+  // The walk moves the current directory, and must be able to put it back.
+  DWORD length = GetCurrentDirectoryA(sizeof DirectoryBeforeWalk, DirectoryBeforeWalk);
+  if (length == 0 || length >= sizeof DirectoryBeforeWalk) return;
+
+  FilesListed = Searching = 1;
+  SearchDrive = drive;
+  EnableWalkControls(false);
+  WavList->ClearList();
+  // However the walk ends, by its end, Cancel, the end of the program or a
+  // failure in a handler it let run, the walk is over afterwards.
+  struct WalkEnd {
+    TChimeloDialog& dialog;
+    ~WalkEnd() { dialog.EndWalk(); }
+  } walkEnd{*this};
+  char root[4];
+  std::snprintf(root, sizeof root, "%c:\\", SearchDrive + 96);
+  LastPump = GetTickCount() - PumpInterval;
+  SearchDirectory(root);
+}
+
+void TChimeloDialog::DriveSelChange() {
+  Expanded = 0;
+  FilesListed = 0;
+  CmFiles();
+}
+
+// The third character of the selector's "[-c-]": 1 for a, 3 for c.
+int TChimeloDialog::SelectedDrive() {
+  char text[5] = {};
+  DriveCombo->GetText(text, sizeof text);
+  return text[2] - 96;
+}
+
+// The frame keeps its place, comes to the top and shows.
+void TChimeloDialog::ResizeFrame(int width) {
+  SetWindowPos(Parent()->GetHandle(), nullptr, 0, 0, width, FrameHeight,
+               SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+void TChimeloDialog::EnableWalkControls(bool enable) {
+  for (int id : WalkControls) EnableWindow(GetDlgItem(GetHandle(), id), enable);
+}
+
+// The current directory goes back to where the walk started, and the
+// controls come back unless the window is gone.
+void TChimeloDialog::EndWalk() {
+  Searching = 0;
+  SetCurrentDirectoryA(DirectoryBeforeWalk);
+  if (GetHandle()) EnableWalkControls(true);
+}
+
+// Handles the waiting messages when PumpInterval has passed since the last
+// time; false once the walk is to stop: Cancel, the window's end, or a quit
+// request.
+bool TChimeloDialog::KeepWalking() {
+  DWORD now = GetTickCount();
+  if (now - LastPump >= PumpInterval) {
+    LastPump = now;
+    if (!GetApplication()->PumpWaitingMessages()) Searching = 0;
+  }
+  return Searching != 0;
+}
+
+// Depth first and pre-order: a directory's WAV files are listed before any
+// of its subdirectories is entered. Only real directories are entered: a
+// link or junction may lead back up the tree and round for ever.
+bool TChimeloDialog::SearchDirectory(const char* dir) {
+  if (!SetCurrentDirectoryA(dir)) return false;
+  ListWavFiles();
+  TDirectorySearch search;
+  char name[MAX_PATH];
+  for (bool found = search.First(L"*"); found; found = search.Next()) {
+    if (!KeepWalking()) return false;
+    DWORD attributes = search.Attributes();
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+      continue;
+    if (!search.AnsiName(name, sizeof name) || !std::strcmp(name, ".") ||
+        !std::strcmp(name, ".."))
+      continue;
+    // A directory whose path is too long cannot be entered, and is left out.
+    if (SearchDirectory(name)) SetCurrentDirectoryA("..");
+  }
+  return KeepWalking();
+}
+
+// Entries are the directory as the system reports it, a backslash, and the
+// name with A to Z lowered; in a root that gives two backslashes.
+void TChimeloDialog::ListWavFiles() {
+  DWORD length = GetCurrentDirectoryA(sizeof CurrentDir, CurrentDir);
+  if (length == 0 || length >= sizeof CurrentDir) return;  // no entry would fit
+  TDirectorySearch search;
+  char name[MAX_PATH], entry[256];
+  for (bool found = search.First(L"*.wav"); found; found = search.Next()) {
+    if (search.Attributes() &
+        (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
+      continue;
+    if (!search.AnsiName(name, sizeof name)) continue;
+    LowerAsciiLetters(name);
+    int written = std::snprintf(entry, sizeof entry, "%s\\%s", CurrentDir, name);
+    if (written < 0 || written >= static_cast<int>(sizeof entry)) continue;  // a path cut short
+    WavList->AddString(entry);
+  }
+}

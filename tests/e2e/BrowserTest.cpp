@@ -1,0 +1,224 @@
+// The WAV browser: &Files, the drive selector and the walk, on the drive
+// letters that the test session maps (scripts/wine-session.sh). The program
+// starts on drive f:, so &Files walks f: unless another drive is chosen.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ChimeloTest.h"
+
+namespace {
+
+using Paths = std::vector<std::string>;
+
+// The test drives are emptied before the scratch directory is made on f:.
+struct EmptyTestDrives {
+  EmptyTestDrives() {
+    for (const char* drive : {"f:", "r:", "e:", "n:"}) EmptyDirectory(drive);
+  }
+};
+
+struct BrowserTest : EmptyTestDrives, ChimeloTest {
+  BrowserTest() : ChimeloTest("f:\\") {}
+
+  // A small file, with the directories before it; the name may be one
+  // that the ANSI code page cannot hold.
+  static void Put(const std::wstring& path) {
+    for (size_t slash = path.find(L'\\', 3); slash != std::wstring::npos;
+         slash = path.find(L'\\', slash + 1))
+      CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+  }
+
+  SIZE FrameSize() const {
+    RECT rect = e2e::WindowRect(frame);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+  }
+
+  bool Walking() const { return !IsWindowEnabled(Control(IDC_FILES)); }
+  LRESULT ListedCount() const { return SendMessageA(Control(IDC_WAV_LIST), LB_GETCOUNT, 0, 0); }
+
+  // Input that may start a walk has been posted: waits until it was
+  // handled and the walk, if any, is over.
+  void WaitForWalk() {
+    ASSERT_TRUE(e2e::Settle(frame));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !Walking(); }, 60000)) << "the walk went on";
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+
+  void ClickFiles() {
+    ASSERT_TRUE(e2e::Click(Control(IDC_FILES)));
+    WaitForWalk();
+  }
+
+  // Chooses the drive in the selector as a user would; the walk starts.
+  void ChooseDrive(char letter) {
+    Paths drives = e2e::ComboStrings(Control(IDC_DRIVE_COMBO));
+    auto entry = std::find(drives.begin(), drives.end(), std::string("[-") + letter + "-]");
+    ASSERT_NE(entry, drives.end()) << letter;
+    ASSERT_TRUE(e2e::SelectComboEntry(Control(IDC_DRIVE_COMBO),
+                                      static_cast<int>(entry - drives.begin())));
+  }
+
+  Paths Listed() const {
+    Paths paths = e2e::ListStrings(Control(IDC_WAV_LIST));
+    std::sort(paths.begin(), paths.end());
+    return paths;
+  }
+};
+
+const char Untidy[] = "[1]\r\n1=C:\\A.WAV\r\n4=C:\\GAP.WAV\r\n";
+const char Tidied[] = "[1]\r\n1=C:\\A.WAV\r\n";
+
+TEST_F(BrowserTest, FilesUnfoldsAndWalksThenFoldsAndUnfoldsWithoutWalking) {
+  Put(L"f:\\DING.WAV");
+  Put(L"f:\\MEDIA\\DING.WAV");
+  Put(L"f:\\NOTES.TXT");
+  Put(L"f:\\HIDDEN.WAV");
+  SetFileAttributesW(L"f:\\HIDDEN.WAV", FILE_ATTRIBUTE_HIDDEN);
+  Put(L"f:\\SECRET\\IN.WAV");
+  SetFileAttributesW(L"f:\\SECRET", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+  Start();
+  EXPECT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
+
+  ClickFiles();
+  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_EQ(FrameSize().cy, 380);
+  EXPECT_TRUE(e2e::Shows(Control(IDC_WAV_LIST)));
+  // The root as the system reports it, then a backslash: two in a root.
+  const Paths found = {"f:\\MEDIA\\ding.wav", "f:\\SECRET\\in.wav", "f:\\\\ding.wav"};
+  EXPECT_EQ(Listed(), found);
+  EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
+  SaveScreenshot("browser");
+
+  Put(L"f:\\LATER.WAV");
+  ClickFiles();
+  EXPECT_EQ(FrameSize().cx, 420);
+  EXPECT_EQ(FrameSize().cy, 380);
+  EXPECT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
+  ClickFiles();
+  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_EQ(Listed(), found);
+}
+
+// Every entry opens the very file the walk found: names the code page
+// cannot hold and paths too long for an entry are left out, and a link back
+// up the tree is not followed.
+TEST_F(BrowserTest, TheListHoldsOnlyPathsThatOpenTheFileFound) {
+  Put(L"f:\\a.wav");
+  Put(L"f:\\\x0101.wav");  // a with macron: its look-alike would be a.wav
+  Put(L"f:\\\x00e4.wav");  // a with diaeresis: in the code page
+  const std::wstring deep = L"f:\\" + std::wstring(200, L'd');
+  Put(deep + L"\\short.wav");
+  Put(deep + L"\\" + std::wstring(56, L'n') + L".wav");  // 264 characters in all
+  const std::wstring deeper = L"\\\\?\\" + deep + L"\\" + std::wstring(53, L'e');  // 257
+  Put(deeper + L"\\x.wav");
+  Start();
+  ClickFiles();
+  EXPECT_EQ(Listed(), (Paths{"f:\\\\a.wav", "f:\\\\\xe4.wav",
+                             "f:\\" + std::string(200, 'd') + "\\short.wav"}));
+
+  ChooseDrive('l');
+  WaitForWalk();
+  EXPECT_EQ(Listed(), Paths{"l:\\sub\\ring.wav"});
+}
+
+TEST_F(BrowserTest, ADriveWithNothingToListEndsEmptyWithoutAWord) {
+  // A drive whose medium goes after Chimelo has listed the drives.
+  const std::string missing = screenshots_ + "\\..\\wine\\drives\\missing";
+  ASSERT_TRUE(CreateDirectoryA(missing.c_str(), nullptr));
+  Put(L"r:\\EMPTY\\NOTES.TXT");
+  Start();
+  ASSERT_TRUE(RemoveDirectoryA(missing.c_str()));
+  for (char drive : {'r', 'm'}) {
+    ChooseDrive(drive);
+    WaitForWalk();
+    EXPECT_TRUE(Listed().empty()) << drive;
+    EXPECT_EQ(FrameSize().cx, 730) << drive;
+    EXPECT_TRUE(IsWindowEnabled(Control(IDC_SAVE))) << drive;
+    EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id())) << drive;
+  }
+}
+
+TEST_F(BrowserTest, CancelStopsTheWalkAndKeepsWhatItFound) {
+  Put(L"f:\\A.WAV");
+  Put(L"f:\\SUB\\B.WAV");
+  Start(Untidy);
+  // Posted behind the click, Cancel comes at the walk's first entry.
+  ASSERT_TRUE(e2e::Click(Control(IDC_FILES)));
+  ASSERT_TRUE(e2e::Click(Control(IDCANCEL)));
+  WaitForWalk();
+  EXPECT_EQ(Listed(), Paths{"f:\\\\a.wav"});
+  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_FALSE(IsIconic(frame));
+  // The walk put the current directory back: the settings go where they were.
+  ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_EQ(FileText("chimelo.ini"), Tidied);
+
+  ClickFiles();
+  EXPECT_EQ(Listed(), (Paths{"f:\\SUB\\b.wav", "f:\\\\a.wav"}));
+  ASSERT_TRUE(e2e::Click(Control(IDCANCEL)));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
+}
+
+TEST_F(BrowserTest, AnotherDriveIsWalkedAtOnceEvenWhenFolded) {
+  Put(L"f:\\F.WAV");
+  Put(L"r:\\R.WAV");
+  Start();
+  ClickFiles();
+  ClickFiles();
+  ASSERT_EQ(FrameSize().cx, 420);
+  ChooseDrive('r');
+  WaitForWalk();
+  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_EQ(Listed(), Paths{"r:\\\\r.wav"});
+}
+
+TEST_F(BrowserTest, TheRotationGoesOnDuringALongWalk) {
+  Start("[1]\r\n1=C:\\A.WAV\r\n");
+  ChooseDrive('b');
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Walking() && ListedCount() > 0; }, 30000));
+  e2e::PostTimerTick(dialog, e2e::RotationTimer);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !Current(0).empty(); }, 10000));
+  EXPECT_TRUE(Walking()) << "the tick came only after the walk";
+  WaitForWalk();
+  EXPECT_EQ(ListedCount(), 2000);
+}
+
+// The walk stops, and the settings are written in the directory Chimelo
+// started in, not in the one being walked.
+TEST_F(BrowserTest, YesToTheCloseQuestionDuringAWalkSavesWhereChimeloStarted) {
+  Put(L"f:\\SUB\\B.WAV");
+  Start(Untidy);
+  ASSERT_TRUE(e2e::Click(Control(IDC_FILES)));
+  PostMessageA(frame, WM_CLOSE, 0, 0);  // comes at the walk's first entry
+  HWND question = e2e::WaitForMessageBox(chimelo->Id(), "Chimelo !",
+                                         "Do You Really Want To Close Chimelo ?", 10000);
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(Walking());
+  ASSERT_TRUE(e2e::AnswerMessageBox(question, IDYES));
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(chimelo->ExitCode(), 0u);
+  EXPECT_EQ(FileText("chimelo.ini"), Tidied);
+  EXPECT_EQ(FileText("f:\\chimelo.ini"), "<none>");
+}
+
+TEST_F(BrowserTest, TheEndOfTheSessionDuringAWalkSavesWhereChimeloStarted) {
+  Start(Untidy);
+  ChooseDrive('b');
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Walking() && ListedCount() > 0; }, 30000));
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  10000, &answer));
+  ASSERT_TRUE(SendMessageTimeoutA(frame, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  10000, &answer));
+  EXPECT_EQ(FileText("chimelo.ini"), Tidied);
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(chimelo->ExitCode(), 0u);
+}
+
+}  // namespace
