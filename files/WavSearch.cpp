@@ -16,10 +16,10 @@ namespace {
 const int FrameHeight = 380, NarrowWidth = 420, WideWidth = 730;
 
 // Everything but Cancel, in the order they are disabled and enabled again.
-const int WalkControls[] = {IDC_SAVE,           IDC_EVENT_LIST,          IDC_ASSOCIATED_LIST,
-                            IDC_WAV_LIST,       IDC_FILES,               IDC_DRIVE_COMBO,
-                            IDC_REMOVE_FROM_CURRENT, IDC_ADD_TO_CURRENT, IDC_ADD_TO_ALL,
-                            IDC_REMOVE_FROM_ALL};
+const int WalkControls[] = {
+    IDC_SAVE,       IDC_EVENT_LIST,     IDC_ASSOCIATED_LIST,     IDC_WAV_LIST,
+    IDC_FILES,      IDC_DRIVE_COMBO,    IDC_REMOVE_FROM_CURRENT, IDC_ADD_TO_CURRENT,
+    IDC_ADD_TO_ALL, IDC_REMOVE_FROM_ALL};
 
 // Each pump is a round trip to the Wine server (or the kernel): pumping
 // after every entry would make the walk several times slower, while 10 ms
@@ -116,8 +116,7 @@ bool TChimeloDialog::SearchDirectory(const char* dir) {
     DWORD attributes = search.Attributes();
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
       continue;
-    if (!search.AnsiName(name, sizeof name) || !std::strcmp(name, ".") ||
-        !std::strcmp(name, ".."))
+    if (!search.AnsiName(name, sizeof name) || !std::strcmp(name, ".") || !std::strcmp(name, ".."))
       continue;
     // A directory whose path is too long cannot be entered, and is left out.
     if (SearchDirectory(name)) SetCurrentDirectoryA("..");

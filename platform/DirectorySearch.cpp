@@ -17,8 +17,8 @@ bool TDirectorySearch::AnsiName(char* buffer, int size) const {
   buffer[0] = '\0';
   if (std::wcspbrk(entry_.cFileName, L"\\/:*?\"<>|")) return false;
   BOOL approximated = FALSE;
-  int length = WideCharToMultiByte(CP_ACP, 0, entry_.cFileName, -1, buffer, size, nullptr,
-                                   &approximated);
+  int length =
+      WideCharToMultiByte(CP_ACP, 0, entry_.cFileName, -1, buffer, size, nullptr, &approximated);
   // Back to wide, the name must be the entry's own: a best-fit look-alike
   // comes back as another name.
   wchar_t back[MAX_PATH];

@@ -4,7 +4,9 @@
 // characters, those of the ANSI code page beyond ASCII included, stay as
 // they are.
 
-inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 inline void LowerAsciiLetters(char* text) {
   for (; *text; ++text) *text = LowerAscii(*text);

@@ -59,8 +59,8 @@ struct BrowserTest : EmptyTestDrives, ChimeloTest {
     Paths drives = e2e::ComboStrings(Control(IDC_DRIVE_COMBO));
     auto entry = std::find(drives.begin(), drives.end(), std::string("[-") + letter + "-]");
     ASSERT_NE(entry, drives.end()) << letter;
-    ASSERT_TRUE(e2e::SelectComboEntry(Control(IDC_DRIVE_COMBO),
-                                      static_cast<int>(entry - drives.begin())));
+    ASSERT_TRUE(
+        e2e::SelectComboEntry(Control(IDC_DRIVE_COMBO), static_cast<int>(entry - drives.begin())));
   }
 
   Paths Listed() const {

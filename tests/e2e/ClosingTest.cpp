@@ -41,7 +41,8 @@ TEST_F(ClosingTest, AltF4AsksAndNoKeepsEverything) {
   ASSERT_TRUE(e2e::Settle(frame));
   EXPECT_TRUE(IsWindowVisible(frame));
   EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)).size(), 12u);
-  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), std::vector<std::string>{"C:\\A.WAV"});
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)),
+            std::vector<std::string>{"C:\\A.WAV"});
   EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\A.WAV\r\n");
   Tick();
   EXPECT_EQ(Current(0), "C:\\A.WAV");
@@ -114,7 +115,8 @@ TEST_F(ClosingTest, EnterDoesNothing) {
   }
   EXPECT_TRUE(IsWindow(dialog));
   EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
-  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), std::vector<std::string>{"C:\\A.WAV"});
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)),
+            std::vector<std::string>{"C:\\A.WAV"});
   Tick();
   EXPECT_EQ(Current(0), "C:\\A.WAV");
 }
