@@ -36,7 +36,13 @@ const TResponse TChimeloDialog::ResponseRows[] = {
     OnMeasureItem<&TChimeloDialog::EvMeasureItem>(),
     OnCtlColor<&TChimeloDialog::EvCtlColor>(),
     OnCommand<&TChimeloDialog::EventSelChange>(LBN_SELCHANGE, IDC_EVENT_LIST),
+    OnCommand<&TChimeloDialog::AssociatedSelChange>(LBN_SELCHANGE, IDC_ASSOCIATED_LIST),
     OnCommand<&TChimeloDialog::CmStopOrMinimize>(BN_CLICKED, IDCANCEL),
+    OnCommand<&TChimeloDialog::WavSelChange>(LBN_SELCHANGE, IDC_WAV_LIST),
+    OnCommand<&TChimeloDialog::CmRemoveFromCurrent>(BN_CLICKED, IDC_REMOVE_FROM_CURRENT),
+    OnCommand<&TChimeloDialog::CmAddToCurrent>(BN_CLICKED, IDC_ADD_TO_CURRENT),
+    OnCommand<&TChimeloDialog::CmAddToAll>(BN_CLICKED, IDC_ADD_TO_ALL),
+    OnCommand<&TChimeloDialog::CmRemoveFromAll>(BN_CLICKED, IDC_REMOVE_FROM_ALL),
     OnTimer<&TChimeloDialog::RotateSounds>(RotationTimer),
     OnCommand<&TChimeloDialog::DriveSelChange>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
 };

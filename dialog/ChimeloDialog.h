@@ -34,9 +34,22 @@ class TChimeloDialog : public TDialog {
   void CmSave();
   void CmStopOrMinimize();
   void EventSelChange();
+  void AssociatedSelChange();
+  void WavSelChange();
   void DriveSelChange();
   void FillAssociatedList();
   void RotateSounds();
+
+  void CmAddToCurrent();
+  void CmAddToAll();
+  void CmRemoveFromCurrent();
+  void CmRemoveFromAll();
+
+  void PreviewSound(const char* path);
+  // Offers a copy of a sound from a drive that is not a fixed disk. True
+  // when the path now in the buffer is to be stored: the one given, or its
+  // copy's; false when nothing is to be added.
+  bool OfferCopyToHardDisk(char (&path)[SoundPathSize]);
 
   // The WAV browser's walk.
   int SelectedDrive();

@@ -11,3 +11,9 @@ inline char LowerAscii(char c) {
 inline void LowerAsciiLetters(char* text) {
   for (; *text; ++text) *text = LowerAscii(*text);
 }
+
+inline bool EqualIgnoringAsciiCase(const char* a, const char* b) {
+  for (; *a && LowerAscii(*a) == LowerAscii(*b); ++a, ++b) {
+  }
+  return *a == *b;
+}

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/BoundedText.h"
+#include "scheme/AsciiCase.h"
 
 int SoundTable::SoundCount(int event) const {
   int count = 0;
@@ -21,6 +22,12 @@ void SoundTable::RemoveAt(int event, int slot) {
   for (int j = slot; j < MaxSoundsPerEvent - 1; ++j)
     std::memcpy(slots_[event][j], slots_[event][j + 1], SoundPathSize);
   std::memset(slots_[event][MaxSoundsPerEvent - 1], 0, SoundPathSize);
+}
+
+int SoundTable::FindIgnoringAsciiCase(int event, const char* path) const {
+  for (int slot = 0; slot < SoundCount(event); ++slot)
+    if (EqualIgnoringAsciiCase(slots_[event][slot], path)) return slot;
+  return -1;
 }
 
 void SoundTable::Clear() { std::memset(slots_, 0, sizeof slots_); }

@@ -17,6 +17,10 @@ class SoundTable {
   // Shifts the later slots down by one and empties the last slot.
   void RemoveAt(int event, int slot);
 
+  // The first of the event's sounds that equals the path when the ASCII
+  // letters are folded on both sides, and nothing else; -1 if there is none.
+  int FindIgnoringAsciiCase(int event, const char* path) const;
+
   void Clear();
   // No event has a sound.
   bool IsEmpty() const;

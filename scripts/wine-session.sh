@@ -67,6 +67,9 @@ start() {
   bash "$here/wine-prefix.sh" "$WINEPREFIX" "$3"
   timeout 120 "$WINE" regedit /S "$("$WINE" winepath -w "$here/test-session.reg")"
   map_drives
+  # A test makes the Windows directory unwritable for a while; a test run
+  # that was killed may have left it so.
+  chattr -i "$WINEPREFIX/drive_c/windows" 2>/dev/null || true
 
   export XDG_RUNTIME_DIR=$dir/pulse
   mkdir -p "$XDG_RUNTIME_DIR"
@@ -74,6 +77,16 @@ start() {
     --load=module-native-protocol-unix --load="module-null-sink sink_name=cap" \
     >/dev/null 2>&1 &
   echo $! > "$dir/pulse.pid"
+  # Everything Wine plays is recorded, from now until the session stops, into
+  # capture.raw: 8000 mono 16-bit samples a second. Tests read what came
+  # after their own start. A silent stream keeps the sink from idling, which
+  # makes the recording come in bursts.
+  timeout 10 bash -c "until pactl info >/dev/null 2>&1; do sleep 0.1; done"
+  pacat --latency-msec=20 --raw < /dev/zero >/dev/null 2>&1 &
+  echo $! > "$dir/silence.pid"
+  parec -d cap.monitor --raw --format=s16le --rate=8000 --channels=1 --latency-msec=20 \
+    > "$dir/capture.raw" 2>/dev/null &
+  echo $! > "$dir/capture.pid"
 
   cat > "$dir/session.env" <<ENV
 export WINEPREFIX=$WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -128,6 +128,35 @@ struct RegistryValue {
 RegistryValue DefaultValue(const std::string& subkey);
 bool KeyExists(const std::string& subkey);
 
+// --- Sound ---------------------------------------------------------------
+
+// A WAV file of exactly `bytes` bytes (8-bit mono PCM at 22050 Hz) holding a
+// sine tone of the frequency: with distinct frequencies, what plays tells
+// which file it was.
+bool WriteToneWav(const std::string& path, double frequency, long bytes);
+
+// What Wine played, as the test session records it: 8000 mono 16-bit
+// samples a second, appended to a file as they come.
+class SoundCapture {
+ public:
+  static constexpr int Rate = 8000;
+
+  explicit SoundCapture(const std::string& recording) : recording_(recording) { Mark(); }
+
+  // From now on: what came before is passed over.
+  void Mark();
+  // Waits for ms milliseconds of sound after the mark to be recorded, and
+  // returns them.
+  std::vector<short> After(DWORD ms) const;
+
+ private:
+  std::string recording_;
+  long long mark_ = 0;
+};
+
+// The amplitude, in sample units, of the frequency in the samples.
+double ToneLevel(const std::vector<short>& samples, double frequency);
+
 // --- Screenshots ---------------------------------------------------------
 
 // What the screen shows over a window's rectangle at the moment of capture.

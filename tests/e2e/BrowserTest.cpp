@@ -1,74 +1,7 @@
-// The WAV browser: &Files, the drive selector and the walk, on the drive
-// letters that the test session maps (scripts/wine-session.sh). The program
-// starts on drive f:, so &Files walks f: unless another drive is chosen.
-#include <algorithm>
-#include <string>
-#include <vector>
-
-#include "ChimeloTest.h"
+// The WAV browser: &Files, the drive selector and the walk.
+#include "BrowserTest.h"
 
 namespace {
-
-using Paths = std::vector<std::string>;
-
-// The test drives are emptied before the scratch directory is made on f:.
-struct EmptyTestDrives {
-  EmptyTestDrives() {
-    for (const char* drive : {"f:", "r:", "e:", "n:"}) EmptyDirectory(drive);
-  }
-};
-
-struct BrowserTest : EmptyTestDrives, ChimeloTest {
-  BrowserTest() : ChimeloTest("f:\\") {}
-
-  // A small file, with the directories before it; the name may be one
-  // that the ANSI code page cannot hold.
-  static void Put(const std::wstring& path) {
-    for (size_t slash = path.find(L'\\', 3); slash != std::wstring::npos;
-         slash = path.find(L'\\', slash + 1))
-      CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-  }
-
-  SIZE FrameSize() const {
-    RECT rect = e2e::WindowRect(frame);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-  }
-
-  bool Walking() const { return !IsWindowEnabled(Control(IDC_FILES)); }
-  LRESULT ListedCount() const { return SendMessageA(Control(IDC_WAV_LIST), LB_GETCOUNT, 0, 0); }
-
-  // Input that may start a walk has been posted: waits until it was
-  // handled and the walk, if any, is over.
-  void WaitForWalk() {
-    ASSERT_TRUE(e2e::Settle(frame));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !Walking(); }, 60000)) << "the walk went on";
-    ASSERT_TRUE(e2e::Settle(frame));
-  }
-
-  void ClickFiles() {
-    ASSERT_TRUE(e2e::Click(Control(IDC_FILES)));
-    WaitForWalk();
-  }
-
-  // Chooses the drive in the selector as a user would; the walk starts.
-  void ChooseDrive(char letter) {
-    Paths drives = e2e::ComboStrings(Control(IDC_DRIVE_COMBO));
-    auto entry = std::find(drives.begin(), drives.end(), std::string("[-") + letter + "-]");
-    ASSERT_NE(entry, drives.end()) << letter;
-    ASSERT_TRUE(
-        e2e::SelectComboEntry(Control(IDC_DRIVE_COMBO), static_cast<int>(entry - drives.begin())));
-  }
-
-  Paths Listed() const {
-    Paths paths = e2e::ListStrings(Control(IDC_WAV_LIST));
-    std::sort(paths.begin(), paths.end());
-    return paths;
-  }
-};
 
 const char Untidy[] = "[1]\r\n1=C:\\A.WAV\r\n4=C:\\GAP.WAV\r\n";
 const char Tidied[] = "[1]\r\n1=C:\\A.WAV\r\n";

@@ -91,6 +91,21 @@ TEST_F(ClosingTest, ASettingsFileThatCouldNotBeReadIsNeverWrittenOver) {
   EXPECT_EQ(FileText("chimelo.ini"), Untidy);
 }
 
+TEST_F(ClosingTest, ASaveThatFailsSaysSo) {
+  Start(Untidy);
+  // Another program holds the file open: it cannot be replaced.
+  HANDLE held = CreateFileA("chimelo.ini", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
+  HWND notice = e2e::WaitForMessageBox(chimelo->Id(), "Error",
+                                       "The Sounds Could Not Be Saved In chimelo.ini !", 10000);
+  CloseHandle(held);
+  ASSERT_NE(notice, nullptr);
+  ASSERT_TRUE(e2e::AnswerMessageBox(notice, IDOK));
+  EXPECT_EQ(FileText("chimelo.ini"), Untidy);
+}
+
 TEST_F(ClosingTest, YesWritesTheSettingsTidiedEvenWhenNothingChanged) {
   Start(Untidy);
   PostMessageA(frame, WM_CLOSE, 0, 0);

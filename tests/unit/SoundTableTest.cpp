@@ -92,6 +92,29 @@ TEST_F(SoundTableTest, AnEmptyPathIsNeverASound) {
   EXPECT_EQ(sounds.SoundCount(0), 0);
 }
 
+// Only the letters A to Z are folded: é and É, in the ANSI code page, stay
+// two letters.
+TEST_F(SoundTableTest, FindingIgnoresTheCaseOfAsciiLettersOnly) {
+  ASSERT_TRUE(sounds.Append(6, "C:\\Sounds\\Other.wav"));
+  ASSERT_TRUE(sounds.Append(6, "C:\\Sounds\\Bell.wav"));
+  ASSERT_TRUE(sounds.Append(6, "C:\\SOUNDS\\BELL.WAV"));
+  ASSERT_TRUE(sounds.Append(6, "C:\\Caf\xe9.wav"));
+  const struct {
+    const char* path;
+    int found;
+  } cases[] = {
+      {"c:\\sounds\\bell.wav", 1},
+      {"C:\\SOUNDS\\BELL.WAV", 1},
+      {"C:\\Sounds\\Bell.wa", -1},
+      {"C:\\Sounds\\Bell.wavx", -1},
+      {"C:\\CAF\xe9.WAV", 3},
+      {"C:\\Caf\xc9.wav", -1},
+      {"", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(sounds.FindIgnoringAsciiCase(6, c.path), c.found) << c.path;
+  EXPECT_EQ(sounds.FindIgnoringAsciiCase(5, "C:\\Sounds\\Bell.wav"), -1);
+}
+
 TEST_F(SoundTableTest, ClearEmptiesEveryEvent) {
   for (int event = 0; event < EventCount; ++event) Fill(event, event + 1);
   sounds.Clear();

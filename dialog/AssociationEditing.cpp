@@ -1,0 +1,80 @@
+// The four buttons that change the events' sounds. Each asks its questions
+// first and changes the table only after the last one, so a rotation tick
+// during a question never sees half a change; each ends by showing the
+// current event's sounds again.
+#include "dialog/ChimeloDialog.h"
+#include "platform/BoundedText.h"
+
+namespace {
+
+const char NoEventSelected[] = "No System Sound Selected !";
+const char ReallyRemove[] = "Do You Really Want To Remove This Sound ?";
+
+}  // namespace
+
+void TChimeloDialog::CmAddToCurrent() {
+  int wav = WavList->GetSelIndex();
+  if (wav < 0) return;
+  int event = EventList->GetSelIndex();
+  if (event < 0) {
+    MessageBox(NoEventSelected, "Error", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  CurrentEvent = event;
+  char path[SoundPathSize];
+  if (!WavList->GetString(path, sizeof path, wav)) return;
+  if (Sounds.SoundCount(CurrentEvent) == MaxSoundsPerEvent) {
+    MessageBox("Too Many Sounds !", "Error", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  if (!OfferCopyToHardDisk(path)) return;
+  Sounds.Append(CurrentEvent, path);
+  FillAssociatedList();
+}
+
+void TChimeloDialog::CmAddToAll() {
+  int wav = WavList->GetSelIndex();
+  if (wav < 0) return;
+  if (MessageBox("Do You Really Want To Associate This Sound With Everey System Sound ?",
+                 "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO)
+    return;
+  char path[SoundPathSize];
+  if (!WavList->GetString(path, sizeof path, wav) || !OfferCopyToHardDisk(path)) return;
+  bool someWereFull = false;
+  for (int event = 0; event < EventCount; ++event)
+    if (!Sounds.Append(event, path)) someWereFull = true;
+  if (someWereFull)
+    MessageBox("One Of The System Sounds Already Had Too Many Sounds !", "Chimelo !",
+               MB_OK | MB_ICONINFORMATION);
+  FillAssociatedList();
+}
+
+void TChimeloDialog::CmRemoveFromCurrent() {
+  int selected = AssociatedList->GetSelIndex();
+  if (selected < 0) return;
+  int event = EventList->GetSelIndex();
+  if (event < 0) {
+    MessageBox(NoEventSelected, "Error", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  CurrentEvent = event;
+  if (MessageBox(ReallyRemove, "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+  Sounds.RemoveAt(CurrentEvent, selected);
+  FillAssociatedList();
+}
+
+// Every event loses its first sound that matches the selected one, the
+// current event included; the path is copied first, since the removal
+// overwrites the slot it is read from.
+void TChimeloDialog::CmRemoveFromAll() {
+  int selected = AssociatedList->GetSelIndex();
+  if (selected < 0) return;
+  if (MessageBox(ReallyRemove, "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+  char path[SoundPathSize];
+  CopyText(path, reinterpret_cast<const char*>(AssociatedList->GetItemData(selected)));
+  for (int event = 0; event < EventCount; ++event) {
+    int slot = Sounds.FindIgnoringAsciiCase(event, path);
+    if (slot >= 0) Sounds.RemoveAt(event, slot);
+  }
+  FillAssociatedList();
+}

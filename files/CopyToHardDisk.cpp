@@ -1,0 +1,103 @@
+// A sound on a drive that may be gone later (a floppy, a CD, a network
+// drive) can be copied into the Windows directory as it is added, and the
+// copy's path stored instead.
+#include <cstdio>
+#include <cstring>
+
+#include "dialog/ChimeloDialog.h"
+#include "platform/BoundedText.h"
+#include "platform/File.h"
+#include "platform/Files.h"
+
+namespace {
+
+const int CopyBufferSize = 256;
+
+// The part after the last separator: the file's name and extension.
+const char* FileName(const char* path) {
+  const char* name = path;
+  for (const char* c = path; *c; ++c)
+    if (*c == '\\' || *c == '/' || *c == ':') name = c + 1;
+  return name;
+}
+
+bool SameBytes(const char* a, const char* b) {
+  TFile first = TFile::OpenForReading(a), second = TFile::OpenForReading(b);
+  if (!first.IsOpen() || !second.IsOpen() || first.Size() != second.Size()) return false;
+  char one[CopyBufferSize], other[CopyBufferSize];
+  for (;;) {
+    int read = first.Read(one, sizeof one);
+    if (read < 0 || second.Read(other, sizeof other) != read) return false;
+    if (read == 0) return true;
+    if (std::memcmp(one, other, read) != 0) return false;
+  }
+}
+
+// The name in the directory, or, when a different file has it already,
+// the first free one of "name (2).ext", "name (3).ext" and so on. False
+// when none fits.
+bool ChooseDestination(const char* source, const char* directory, char (&destination)[MAX_PATH]) {
+  const char* name = FileName(source);
+  const char* dot = std::strrchr(name, '.');
+  int stem = static_cast<int>(dot ? dot - name : std::strlen(name));
+  for (int number = 1; number < 100; ++number) {
+    int length = number == 1
+                     ? std::snprintf(destination, sizeof destination, "%s\\%s", directory, name)
+                     : std::snprintf(destination, sizeof destination, "%s\\%.*s (%d)%s", directory,
+                                     stem, name, number, dot ? dot : "");
+    if (length < 0 || length >= static_cast<int>(sizeof destination)) return false;
+    if (!FileExists(destination) || SameBytes(source, destination)) return true;
+  }
+  return false;
+}
+
+// Byte for byte through a small buffer. A copy that did not get every byte
+// of the source (a full disk, a medium pulled out) is deleted again.
+bool CopyBytes(const TFile& source, const char* destination) {
+  TFile copy = TFile::CreateNew(destination);
+  if (!copy.IsOpen()) return false;
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  char buffer[CopyBufferSize];
+  long long copied = 0;
+  int read;
+  while ((read = source.Read(buffer, sizeof buffer)) > 0 && copy.Write(buffer, read))
+    copied += read;
+  bool whole = read == 0 && copied == source.Size();
+  copy.Close();
+  if (!whole) RemoveFile(destination);
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  return whole;
+}
+
+// Copies the file into the Windows directory under its own name; a file of
+// that name already there is never replaced: if it has the same bytes it is
+// the copy, otherwise the copy takes a free name beside it.
+bool CopyIntoWindowsDirectory(const char* path, char (&copy)[MAX_PATH]) {
+  char directory[MAX_PATH];
+  UINT length = GetWindowsDirectoryA(directory, sizeof directory);
+  if (length == 0 || length >= sizeof directory) return false;
+  TFile source = TFile::OpenForReading(path);
+  if (!source.IsOpen() || !ChooseDestination(path, directory, copy)) return false;
+  return FileExists(copy) || CopyBytes(source, copy);
+}
+
+}  // namespace
+
+bool TChimeloDialog::OfferCopyToHardDisk(char (&path)[SoundPathSize]) {
+  char root[4];
+  std::snprintf(root, sizeof root, "%c:\\", SearchDrive + 96);
+  if (GetDriveTypeA(root) == DRIVE_FIXED) return true;
+  // The system's own message box, whatever the custom-control library.
+  int answer = MessageBoxExA(GetHandle(),
+                             "This Sound Is On a Drive That May Not Be Available Later.\nDo You "
+                             "Want To Copy It Somewhere On Your Hard Disk ?",
+                             "Chimelo !", MB_YESNOCANCEL | MB_ICONQUESTION, 0);
+  if (answer == IDCANCEL) return false;
+  if (answer == IDNO) return true;
+  char copy[MAX_PATH];
+  if (!CopyIntoWindowsDirectory(path, copy)) {
+    MessageBox("The File Can Not Be Copied !", "Chimelo !", MB_OK | MB_ICONSTOP);
+    return false;
+  }
+  return CopyText(path, copy);
+}

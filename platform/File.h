@@ -1,0 +1,48 @@
+#pragma once
+#include <windows.h>
+
+// An open file that closes itself: CreateFileA, ReadFile, WriteFile,
+// GetFileSizeEx and CloseHandle.
+class TFile {
+ public:
+  ~TFile() { Close(); }
+  TFile(const TFile&) = delete;
+  TFile& operator=(const TFile&) = delete;
+  TFile(TFile&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
+
+  // An existing file, for reading; others may read it too.
+  static TFile OpenForReading(const char* path) {
+    return TFile(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+  // A new file, for writing; fails rather than touch a file of that name.
+  static TFile CreateNew(const char* path) {
+    return TFile(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+
+  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+  // The bytes read: 0 at the end of the file, -1 on an error.
+  int Read(void* buffer, int size) const {
+    DWORD read = 0;
+    return ReadFile(handle_, buffer, size, &read, nullptr) ? static_cast<int>(read) : -1;
+  }
+  // True when every byte was written.
+  bool Write(const void* data, int size) const {
+    DWORD written = 0;
+    return WriteFile(handle_, data, size, &written, nullptr) && written == DWORD(size);
+  }
+  // -1 when it is not known.
+  long long Size() const {
+    LARGE_INTEGER size;
+    return GetFileSizeEx(handle_, &size) ? size.QuadPart : -1;
+  }
+  void Close() {
+    if (IsOpen()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  explicit TFile(HANDLE handle) : handle_(handle) {}
+  HANDLE handle_;
+};

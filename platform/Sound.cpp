@@ -1,0 +1,7 @@
+#include "platform/Sound.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+void PlaySoundFile(const char* path) { sndPlaySoundA(path, SND_ASYNC | SND_NODEFAULT); }
