@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
@@ -58,7 +61,7 @@ class TChimeloDialog : public TDialog {
   void EndWalk();
   bool KeepWalking();
   bool SearchDirectory(const char* dir);
-  void ListWavFiles();
+  bool ListWavFiles(std::vector<std::string>& subdirectories);
 
   TListBox* EventList;
   TListBox* AssociatedList;
@@ -76,5 +79,5 @@ class TChimeloDialog : public TDialog {
   int SettingsUnreadable;
   // Where the walk started, and so where chimelo.ini is.
   char DirectoryBeforeWalk[MAX_PATH];
-  DWORD LastPump;
+  DWORD LastPump, LastShown;
 };

@@ -4,6 +4,8 @@
 // window handle its messages as it goes, so Cancel can stop it.
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "dialog/ChimeloDialog.h"
 #include "platform/Application.h"
@@ -25,6 +27,9 @@ const int WalkControls[] = {
 // after every entry would make the walk several times slower, while 10 ms
 // keeps the window responsive.
 const DWORD PumpInterval = 10;
+// A list that is shown as it grows repaints for every entry added, which
+// costs far more than the walk itself: what was found is shown this often.
+const DWORD ShowInterval = 250;
 
 }  // namespace
 
@@ -48,6 +53,7 @@ void TChimeloDialog::CmFiles() {
   SearchDrive = drive;
   EnableWalkControls(false);
   WavList->ClearList();
+  WavList->SetRedraw(false);
   // However the walk ends, by its end, Cancel, the end of the program or a
   // failure in a handler it let run, the walk is over afterwards.
   struct WalkEnd {
@@ -56,7 +62,7 @@ void TChimeloDialog::CmFiles() {
   } walkEnd{*this};
   char root[4];
   std::snprintf(root, sizeof root, "%c:\\", SearchDrive + 96);
-  LastPump = GetTickCount() - PumpInterval;
+  LastPump = LastShown = GetTickCount() - ShowInterval;
   SearchDirectory(root);
 }
 
@@ -88,57 +94,72 @@ void TChimeloDialog::EnableWalkControls(bool enable) {
 void TChimeloDialog::EndWalk() {
   Searching = 0;
   SetCurrentDirectoryA(DirectoryBeforeWalk);
-  if (GetHandle()) EnableWalkControls(true);
+  if (!GetHandle()) return;
+  WavList->SetRedraw(true);
+  EnableWalkControls(true);
 }
 
 // Handles the waiting messages when PumpInterval has passed since the last
-// time; false once the walk is to stop: Cancel, the window's end, or a quit
-// request.
+// time, and shows the list's new entries when ShowInterval has; false once
+// the walk is to stop: Cancel, the window's end, or a quit request.
 bool TChimeloDialog::KeepWalking() {
   DWORD now = GetTickCount();
-  if (now - LastPump >= PumpInterval) {
-    LastPump = now;
-    if (!GetApplication()->PumpWaitingMessages()) Searching = 0;
+  if (now - LastPump < PumpInterval) return Searching != 0;
+  LastPump = now;
+  bool show = now - LastShown >= ShowInterval;
+  if (show) {
+    LastShown = now;
+    WavList->SetRedraw(true);
   }
+  if (!GetApplication()->PumpWaitingMessages()) Searching = 0;
+  if (show && Searching) WavList->SetRedraw(false);
   return Searching != 0;
 }
 
 // Depth first and pre-order: a directory's WAV files are listed before any
-// of its subdirectories is entered. Only real directories are entered: a
-// link or junction may lead back up the tree and round for ever.
+// of its subdirectories is entered.
 bool TChimeloDialog::SearchDirectory(const char* dir) {
   if (!SetCurrentDirectoryA(dir)) return false;
-  ListWavFiles();
-  TDirectorySearch search;
-  char name[MAX_PATH];
-  for (bool found = search.First(L"*"); found; found = search.Next()) {
+  std::vector<std::string> subdirectories;
+  if (!ListWavFiles(subdirectories)) return false;
+  for (const std::string& subdirectory : subdirectories) {
     if (!KeepWalking()) return false;
-    DWORD attributes = search.Attributes();
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-      continue;
-    if (!search.AnsiName(name, sizeof name) || !std::strcmp(name, ".") || !std::strcmp(name, ".."))
-      continue;
     // A directory whose path is too long cannot be entered, and is left out.
-    if (SearchDirectory(name)) SetCurrentDirectoryA("..");
+    if (SearchDirectory(subdirectory.c_str())) SetCurrentDirectoryA("..");
   }
   return KeepWalking();
 }
 
+// One pass over the current directory, for speed: each pass costs a round
+// trip to the file system. Its WAV files go into the list, as the pattern
+// "*.wav" would find them, and its subdirectories into the vector. Only real
+// directories count: a link or junction may lead back up the tree and round
+// for ever. False when the walk is to stop.
+//
 // Entries are the directory as the system reports it, a backslash, and the
 // name with A to Z lowered; in a root that gives two backslashes.
-void TChimeloDialog::ListWavFiles() {
+bool TChimeloDialog::ListWavFiles(std::vector<std::string>& subdirectories) {
   DWORD length = GetCurrentDirectoryA(sizeof CurrentDir, CurrentDir);
-  if (length == 0 || length >= sizeof CurrentDir) return;  // no entry would fit
+  bool entriesFit = length > 0 && length < sizeof CurrentDir;
   TDirectorySearch search;
   char name[MAX_PATH], entry[256];
-  for (bool found = search.First(L"*.wav"); found; found = search.Next()) {
-    if (search.Attributes() &
-        (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
-      continue;
+  for (bool found = search.First(L"*"); found; found = search.Next()) {
+    if (!KeepWalking()) return false;
+    DWORD attributes = search.Attributes();
     if (!search.AnsiName(name, sizeof name)) continue;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) && std::strcmp(name, ".") &&
+          std::strcmp(name, ".."))
+        subdirectories.emplace_back(name);
+      continue;
+    }
+    if (!entriesFit || (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ||
+        !search.Matches(L".wav"))
+      continue;
     LowerAsciiLetters(name);
     int written = std::snprintf(entry, sizeof entry, "%s\\%s", CurrentDir, name);
     if (written < 0 || written >= static_cast<int>(sizeof entry)) continue;  // a path cut short
     WavList->AddString(entry);
   }
+  return true;
 }

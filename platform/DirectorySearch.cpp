@@ -1,5 +1,6 @@
 #include "platform/DirectorySearch.h"
 
+#include <cwctype>
 #include <cwchar>
 
 bool TDirectorySearch::First(const wchar_t* pattern) {
@@ -13,18 +14,37 @@ void TDirectorySearch::Close() {
   handle_ = INVALID_HANDLE_VALUE;
 }
 
+namespace {
+
+bool EndsWith(const wchar_t* name, const wchar_t* ending) {
+  std::size_t length = std::wcslen(name), endingLength = std::wcslen(ending);
+  if (length < endingLength) return false;
+  for (name += length - endingLength; *ending; ++name, ++ending)
+    if (std::towlower(*name) != std::towlower(*ending) || *name > 0x7F) return false;
+  return true;
+}
+
+}  // namespace
+
+bool TDirectorySearch::Matches(const wchar_t* ending) const {
+  return EndsWith(entry_.cFileName, ending) || EndsWith(entry_.cAlternateFileName, ending);
+}
+
 bool TDirectorySearch::AnsiName(char* buffer, int size) const {
   buffer[0] = '\0';
-  if (std::wcspbrk(entry_.cFileName, L"\\/:*?\"<>|")) return false;
+  const wchar_t* name = entry_.cFileName;
+  std::size_t length = std::wcslen(name);
+  bool dots = !std::wcscmp(name, L".") || !std::wcscmp(name, L"..");
+  if (std::wcspbrk(name, L"\\/:*?\"<>|") ||
+      (!dots && length > 0 && (name[length - 1] == L' ' || name[length - 1] == L'.')))
+    return false;
   BOOL approximated = FALSE;
-  int length =
-      WideCharToMultiByte(CP_ACP, 0, entry_.cFileName, -1, buffer, size, nullptr, &approximated);
   // Back to wide, the name must be the entry's own: a best-fit look-alike
   // comes back as another name.
   wchar_t back[MAX_PATH];
-  if (length == 0 || approximated ||
-      MultiByteToWideChar(CP_ACP, 0, buffer, -1, back, MAX_PATH) == 0 ||
-      std::wcscmp(back, entry_.cFileName) != 0) {
+  if (WideCharToMultiByte(CP_ACP, 0, name, -1, buffer, size, nullptr, &approximated) == 0 ||
+      approximated || MultiByteToWideChar(CP_ACP, 0, buffer, -1, back, MAX_PATH) == 0 ||
+      std::wcscmp(back, name) != 0) {
     buffer[0] = '\0';
     return false;
   }

@@ -18,11 +18,17 @@ class TDirectorySearch {
 
   DWORD Attributes() const { return entry_.dwFileAttributes; }
 
+  // Whether the pattern "*" + ending would find the entry: its name or its
+  // short name ends so, whatever the case of the letters A to Z. Through
+  // the short name "*.wav" also finds "x.wave".
+  bool Matches(const wchar_t* ending) const;
+
   // The entry's name in the ANSI code page. False, with the buffer empty,
   // when no ANSI name opens this very entry: the code page cannot hold it
   // (the ANSI calls would give '?' or a look-alike that may name another
-  // file), it holds a character Windows forbids in names, or it does not
-  // fit the buffer.
+  // file), it holds a character Windows forbids in names, it ends in a
+  // space or a dot (which opening a name drops), or it does not fit the
+  // buffer.
   bool AnsiName(char* buffer, int size) const;
 
  private:

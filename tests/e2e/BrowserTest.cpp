@@ -38,12 +38,15 @@ TEST_F(BrowserTest, FilesUnfoldsAndWalksThenFoldsAndUnfoldsWithoutWalking) {
 }
 
 // Every entry opens the very file the walk found: names the code page
-// cannot hold and paths too long for an entry are left out, and a link back
-// up the tree is not followed.
+// cannot hold, names that opening would cut short and paths too long for an
+// entry are left out, and a link back up the tree is not followed. What
+// "*.wav" finds through a short name, as Windows does, is listed.
 TEST_F(BrowserTest, TheListHoldsOnlyPathsThatOpenTheFileFound) {
   Put(L"f:\\a.wav");
   Put(L"f:\\\x0101.wav");  // a with macron: its look-alike would be a.wav
   Put(L"f:\\\x00e4.wav");  // a with diaeresis: in the code page
+  Put(L"\\\\?\\f:\\a.wav ");
+  Put(L"f:\\x.wave");
   const std::wstring deep = L"f:\\" + std::wstring(200, L'd');
   Put(deep + L"\\short.wav");
   Put(deep + L"\\" + std::wstring(56, L'n') + L".wav");  // 264 characters in all
@@ -51,7 +54,7 @@ TEST_F(BrowserTest, TheListHoldsOnlyPathsThatOpenTheFileFound) {
   Put(deeper + L"\\x.wav");
   Start();
   ClickFiles();
-  EXPECT_EQ(Listed(), (Paths{"f:\\\\a.wav", "f:\\\\\xe4.wav",
+  EXPECT_EQ(Listed(), (Paths{"f:\\\\a.wav", "f:\\\\x.wave", "f:\\\\\xe4.wav",
                              "f:\\" + std::string(200, 'd') + "\\short.wav"}));
 
   ChooseDrive('l');
@@ -77,14 +80,14 @@ TEST_F(BrowserTest, ADriveWithNothingToListEndsEmptyWithoutAWord) {
 }
 
 TEST_F(BrowserTest, CancelStopsTheWalkAndKeepsWhatItFound) {
-  Put(L"f:\\A.WAV");
-  Put(L"f:\\SUB\\B.WAV");
   Start(Untidy);
-  // Posted behind the click, Cancel comes at the walk's first entry.
-  ASSERT_TRUE(e2e::Click(Control(IDC_FILES)));
+  ChooseDrive('b');
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Walking() && ListedCount() > 0; }, 30000));
   ASSERT_TRUE(e2e::Click(Control(IDCANCEL)));
   WaitForWalk();
-  EXPECT_EQ(Listed(), Paths{"f:\\\\a.wav"});
+  const LRESULT found = ListedCount();
+  EXPECT_GT(found, 0);
+  EXPECT_LT(found, 2000);
   EXPECT_EQ(FrameSize().cx, 730);
   EXPECT_FALSE(IsIconic(frame));
   // The walk put the current directory back: the settings go where they were.
@@ -93,7 +96,7 @@ TEST_F(BrowserTest, CancelStopsTheWalkAndKeepsWhatItFound) {
   EXPECT_EQ(FileText("chimelo.ini"), Tidied);
 
   ClickFiles();
-  EXPECT_EQ(Listed(), (Paths{"f:\\SUB\\b.wav", "f:\\\\a.wav"}));
+  EXPECT_EQ(ListedCount(), 2000);
   ASSERT_TRUE(e2e::Click(Control(IDCANCEL)));
   ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
 }
