@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Benchmarks Chimelo's drive walk under Wine against two other walks of the
+# same tree: cmd's "dir /s /b X:\*.wav" in the same prefix, and native find.
+# The tree (2,000 directories, 100,000 files, 5,000 WAV files; with --quick
+# a tenth of that) is made once under build/bench and mapped as the fixed
+# disk X:. Prints medians, their ratios and the window's latency during the
+# walk, beside the targets. Leaves nothing running.
+#   bash scripts/bench-walk.sh [--quick]
+set -euo pipefail
+cd "$(dirname "$(realpath "$0")")/.."
+repo=$PWD
+bash scripts/setup.sh
+# shellcheck source=wine-loader.sh
+. scripts/wine-loader.sh
+# The 32-bit program, or the 64-bit one on a machine that runs no 32-bit
+# programs.
+arch=i686
+runs_32bit || arch=x86_64
+use_wine "$arch"
+
+bench=$repo/build/bench
+runs=5 dirs=2000 files=100000 wavs=5000 tree=$bench/tree
+if [ "${1:-}" = --quick ]; then
+  runs=3 dirs=200 files=10000 wavs=500 tree=$bench/tree-quick
+fi
+
+echo "Building..."
+[ -f "$bench/build.ninja" ] || cmake -S . -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="cmake/$arch-w64-mingw32.cmake" -DCHIMELO_TESTS=ON >/dev/null
+cmake --build "$bench" --target walk-benchmark >/dev/null
+walk_problem=
+cmake --build "$bench" --target chimelo >"$bench/chimelo-build.log" 2>&1 ||
+  walk_problem="chimelo.exe does not build (see $bench/chimelo-build.log)"
+
+# Every directory, then every file, of the tree, relative to its root.
+# Directory i lies in directory (i-1)/8, so the tree is four levels deep;
+# the files go round the directories, and every (files/wavs)th is a WAV file.
+tree_paths() {
+  awk -v dirs="$dirs" -v files="$files" -v wavs="$wavs" 'BEGIN {
+    path[0] = "."
+    for (i = 1; i <= dirs; i++) print path[i] = path[int((i - 1) / 8)] sprintf("/d%04d", i)
+    split("txt dat ini log", other)
+    for (j = 0; j < files; j++)
+      print path[j % (dirs + 1)] sprintf("/f%06d.", j) (j % (files / wavs) ? other[j % 4 + 1] : "wav")
+  }'
+}
+if [ ! -d "$tree" ]; then
+  echo "Making the tree $tree..."
+  rm -rf "$tree.part" && mkdir -p "$tree.part"
+  (cd "$tree.part" && tree_paths >../paths &&
+    grep -v /f ../paths | xargs mkdir && grep /f ../paths | xargs touch)
+  rm "$tree.part/../paths" && mv "$tree.part" "$tree"
+fi
+
+# From here on everything runs on CPU 0, the display and the wineserver
+# included: a call to a server on another CPU costs several times more.
+taskset -cp 0 $$ >/dev/null
+
+export WINEPREFIX=$bench/wineprefix-$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb=
+finish() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap finish EXIT
+
+# Xvfb picks a free display and tells its number through a pipe. Wine's
+# desktop process takes the display of the first program in the prefix.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 20 display <&"$fd"
+exec {fd}>&-
+export DISPLAY=:$display
+
+echo "Preparing the Wine prefix $WINEPREFIX..."
+bash scripts/wine-prefix.sh "$WINEPREFIX" "$arch" >/dev/null
+ln -sfn "$tree" "$WINEPREFIX/dosdevices/x:"
+timeout 60 "$WINE" reg add 'HKLM\Software\Wine\Drives' /v x: /d hd /f /reg:64 >/dev/null
+# Drive types are read when the server starts; a persistent one stays warm
+# between the runs.
+wineserver -k 2>/dev/null || true
+wineserver -w
+wineserver -p
+timeout 60 "$WINE" cmd /c ver >/dev/null
+
+# Runs the command $runs times after one warm-up run; prints the median of
+# the wall-clock seconds.
+median_seconds() {
+  local start
+  "$@" >/dev/null
+  for _ in $(seq "$runs"); do
+    start=$EPOCHREALTIME
+    "$@" >/dev/null
+    echo "$start $EPOCHREALTIME"
+  done | awk '{ print $2 - $1 }' | median
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+floor_cmd() { timeout 60 "$WINE" cmd /c ver; }
+dir_wavs() { timeout 600 "$WINE" cmd /c dir /s /b 'X:\*.wav'; }
+find_wavs() { find "$tree" -iname '*.wav'; }
+
+echo "Timing the floor, dir /s /b and find, $runs runs each..."
+floor=$(median_seconds floor_cmd)
+dir_count=$(dir_wavs | grep -ci '\.wav')
+dir=$(median_seconds dir_wavs)
+find_count=$(find_wavs | wc -l)
+find=$(median_seconds find_wavs)
+
+# One line per run of walk-benchmark: seconds, entries, p50, p99, max, n.
+walks=$bench/walks.txt
+: >"$walks"
+if [ -z "$walk_problem" ]; then
+  echo "Timing Chimelo's walk of X:, $runs runs..."
+  exe=$("$WINE" winepath -w "$bench/bin/chimelo.exe")
+  mkdir -p "$bench/work"
+  work=$("$WINE" winepath -w "$bench/work")
+  for _ in $(seq "$runs"); do
+    if ! out=$(timeout 300 "$WINE" "$bench/bin/walk-benchmark.exe" "$exe" x "$work" 2>&1 | tr -d '\r'); then
+      walk_problem=$(grep . <<<"$out" | tail -1)
+      break
+    fi
+    echo "$out" | sed 's/^/  /'
+    echo "$(sed -n 's/^chimelo walk: \([0-9.]*\) s, \([0-9]*\) entries$/\1 \2/p' <<<"$out")" \
+      "$(sed -n 's/^latency during walk: p50 \([0-9.]*\) ms, p99 \([0-9.]*\) ms, max \([0-9.]*\) ms (n=\([0-9]*\))$/\1 \2 \3 \4/p' <<<"$out")" \
+      >>"$walks"
+  done
+fi
+column() { cut -d' ' -f"$1" "$walks" | median; }
+
+echo
+awk -v floor="$floor" -v dir="$dir" -v find="$find" -v dir_count="$dir_count" \
+  -v find_count="$find_count" -v problem="$walk_problem" -v runs="$runs" \
+  -v walk="$(column 1)" -v entries="$(column 2)" -v p50="$(column 3)" -v p99="$(column 4)" \
+  -v max="$(column 5)" -v samples="$(column 6)" 'BEGIN {
+    net = dir - floor
+    printf "%-26s %7.3f s\n", "floor (cmd /c ver)", floor
+    printf "%-26s %7.3f s   %d files; %.3f s minus the floor\n", "dir /s /b X:\\*.wav", dir, dir_count, net
+    printf "%-26s %7.3f s   %d files\n", "find -iname *.wav", find, find_count
+    printf "%-26s %7.1f     raw; %.1f minus the floor\n", "dir / find", dir / find, net / find
+    if (problem != "") {
+      printf "%-26s not measured: %s\n", "chimelo walk", problem
+      exit 1
+    }
+    printf "%-26s %7.3f s   %d entries\n", "chimelo walk", walk, entries
+    printf "%-26s %7.2f     raw; %.2f minus the floor (target <= 1.25: %s)\n", "chimelo / dir",
+      walk / dir, walk / net, walk <= 1.25 * net ? "met" : "MISSED"
+    printf "%-26s %7.1f\n", "chimelo / find", walk / find
+    printf "%-26s %.1f / %.1f / %.1f ms, n=%d (target p99 <= 50 ms: %s)\n",
+      "latency p50 / p99 / max", p50, p99, max, samples, p99 <= 50 ? "met" : "MISSED"
+    printf "(medians of %d runs each)\n", runs
+  }'
