@@ -1,38 +1,10 @@
 // Selecting a sound plays it, checked by ear: every test file is a tone of
 // its own frequency, and the test session records what Wine plays.
-#include "BrowserTest.h"
+#include "ListeningTest.h"
 
 namespace {
 
-struct PreviewTest : BrowserTest {
-  e2e::SoundCapture capture{screenshots_ + "\\..\\wine\\capture.raw"};
-
-  static constexpr double Low = 440, Middle = 660, High = 880, Higher = 1320;
-
-  static void PutTone(const char* path, double frequency, long bytes = 22050) {
-    ASSERT_TRUE(e2e::WriteToneWav(path, frequency, bytes));
-  }
-
-  // What sounds, of the test frequencies, in the ms after the mark: a tone
-  // counts when it is clearly there.
-  std::vector<double> Heard(DWORD ms, DWORD skipMs = 0) {
-    std::vector<short> samples = capture.After(ms);
-    samples.erase(samples.begin(), samples.begin() + std::min<size_t>(samples.size(), skipMs * 8));
-    std::vector<double> heard;
-    for (double frequency : {Low, Middle, High, Higher})
-      if (e2e::ToneLevel(samples, frequency) > 500) heard.push_back(frequency);
-    return heard;
-  }
-
-  // Wine may lose a program's first sound: one is played before the test.
-  void WarmUp() {
-    SelectWav("f:\\\\warm.wav");
-    capture.Mark();
-    Heard(600);
-  }
-};
-
-using Tones = std::vector<double>;
+using PreviewTest = ListeningTest;
 
 TEST_F(PreviewTest, SelectingAWavFilePlaysItAndCutsOffTheOneBefore) {
   PutTone("f:\\warm.wav", Middle, 4410);

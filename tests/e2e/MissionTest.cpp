@@ -1,0 +1,51 @@
+// What Chimelo is for, heard: sounds chosen in the window become, tick by
+// tick, the sound that the system plays for the event.
+#include "ListeningTest.h"
+
+#include <mmsystem.h>
+
+#include "scheme/PickGenerator.h"
+
+namespace {
+
+using MissionTest = ListeningTest;
+
+TEST_F(MissionTest, TheSystemPlaysTheSoundThatChimeloChoseAtEachTick) {
+  const Tones tones = {Low, Middle, High};
+  const Paths files = {"f:\\\\a.wav", "f:\\\\b.wav", "f:\\\\c.wav"};
+  for (size_t i = 0; i < tones.size(); ++i)
+    PutTone(("f:\\" + files[i].substr(4)).c_str(), tones[i], 8820);
+  Start();
+  ClickFiles();
+  for (const std::string& file : files) {
+    SelectWav(file);
+    ASSERT_TRUE(e2e::Click(Control(IDC_ADD_TO_CURRENT)));
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+  ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
+  ASSERT_TRUE(e2e::Settle(frame));
+  ASSERT_EQ(FileText("chimelo.ini"), "[1]\r\n1=f:\\\\a.wav\r\n2=f:\\\\b.wav\r\n3=f:\\\\c.wav\r\n");
+  // This program's first sound may be lost; the previews fade meanwhile.
+  PlaySoundA("f:\\a.wav", nullptr, SND_FILENAME | SND_SYNC);
+  capture.Mark();
+  Heard(800);
+
+  // Only the first event has sounds: each tick steps the low word, then
+  // draws one number for it.
+  PickGenerator picks;
+  std::vector<size_t> chosen;
+  for (int tick = 0; tick < 6; ++tick) {
+    picks.StepLowWord();
+    size_t slot = picks.Step() % files.size();
+    chosen.push_back(slot);
+    Tick();
+    ASSERT_EQ(Current(0), files[slot]) << "tick " << tick;
+    capture.Mark();
+    PlaySoundA("SystemAsterisk", nullptr, SND_ALIAS | SND_NODEFAULT | SND_SYNC);
+    EXPECT_EQ(Heard(400), Tones{tones[slot]}) << "tick " << tick;
+  }
+  // The sequence changes the sound: not one slot all along.
+  EXPECT_NE(std::count(chosen.begin(), chosen.end(), chosen[0]), 6);
+}
+
+}  // namespace
