@@ -9,7 +9,7 @@ int ProgramMain(int, char*[]) {
     chimeloApp app;
     return app.Run();
   } catch (const xmsg& failure) {
-    MessageBoxExA(nullptr, failure.why().c_str(), "Exception", MB_OK, 0);
+    MessageBoxExA(nullptr, failure.why(), "Exception", MB_OK, 0);
     return -1;
   }
 }

@@ -1,11 +1,10 @@
 #pragma once
-#include <string>
-#include <vector>
-
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
 #include "scheme/SoundTable.h"
+
+class NameList;
 
 // The program's one dialog: the events, the selected event's sounds and the
 // WAV browser. It owns all of the program's state.
@@ -61,7 +60,7 @@ class TChimeloDialog : public TDialog {
   void EndWalk();
   bool KeepWalking();
   bool SearchDirectory(const char* dir);
-  bool ListWavFiles(std::vector<std::string>& subdirectories);
+  bool ListWavFiles(NameList& subdirectories);
 
   TListBox* EventList;
   TListBox* AssociatedList;

@@ -4,10 +4,9 @@
 // window handle its messages as it goes, so Cancel can stop it.
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "dialog/ChimeloDialog.h"
+#include "files/NameList.h"
 #include "platform/Application.h"
 #include "platform/DirectorySearch.h"
 #include "resources/ResourceIds.h"
@@ -120,25 +119,25 @@ bool TChimeloDialog::KeepWalking() {
 // of its subdirectories is entered.
 bool TChimeloDialog::SearchDirectory(const char* dir) {
   if (!SetCurrentDirectoryA(dir)) return false;
-  std::vector<std::string> subdirectories;
+  NameList subdirectories;
   if (!ListWavFiles(subdirectories)) return false;
-  for (const std::string& subdirectory : subdirectories) {
+  for (const char* name = subdirectories.First(); name; name = subdirectories.Next(name)) {
     if (!KeepWalking()) return false;
     // A directory whose path is too long cannot be entered, and is left out.
-    if (SearchDirectory(subdirectory.c_str())) SetCurrentDirectoryA("..");
+    if (SearchDirectory(name)) SetCurrentDirectoryA("..");
   }
   return KeepWalking();
 }
 
 // One pass over the current directory, for speed: each pass costs a round
 // trip to the file system. Its WAV files go into the list, as the pattern
-// "*.wav" would find them, and its subdirectories into the vector. Only real
-// directories count: a link or junction may lead back up the tree and round
+// "*.wav" would find them, and its subdirectories into the name list. Only
+// real directories count: a link or junction may lead back up the tree and round
 // for ever. False when the walk is to stop.
 //
 // Entries are the directory as the system reports it, a backslash, and the
 // name with A to Z lowered; in a root that gives two backslashes.
-bool TChimeloDialog::ListWavFiles(std::vector<std::string>& subdirectories) {
+bool TChimeloDialog::ListWavFiles(NameList& subdirectories) {
   DWORD length = GetCurrentDirectoryA(sizeof CurrentDir, CurrentDir);
   bool entriesFit = length > 0 && length < sizeof CurrentDir;
   TDirectorySearch search;
@@ -150,7 +149,7 @@ bool TChimeloDialog::ListWavFiles(std::vector<std::string>& subdirectories) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) && std::strcmp(name, ".") &&
           std::strcmp(name, ".."))
-        subdirectories.emplace_back(name);
+        subdirectories.Add(name);
       continue;
     }
     if (!entriesFit || (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ||

@@ -3,7 +3,7 @@
 std::size_t TComboBox::Transfer(const void* record) {
   auto& data = *static_cast<const TComboBoxData*>(record);
   ClearList();
-  for (const std::string& text : data.Strings) AddString(text.c_str());
+  for (int i = 0; i < data.Count; ++i) AddString(data.Strings[i]);
   SetSelIndex(data.SelIndex);
   return sizeof(TComboBoxData);
 }

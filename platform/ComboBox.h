@@ -1,12 +1,10 @@
 #pragma once
-#include <string>
-#include <vector>
-
 #include "platform/Control.h"
 
 // A combo box's record in a dialog's transfer buffer.
 struct TComboBoxData {
-  std::vector<std::string> Strings;
+  const char* const* Strings = nullptr;  // the entries it starts with
+  int Count = 0;
   int SelIndex = -1;
 };
 

@@ -1,7 +1,7 @@
 #include "platform/Dialog.h"
 
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "platform/Application.h"
 #include "platform/BitmapButton.h"
@@ -33,8 +33,8 @@ void TDialog::Create() {
   HGLOBAL loaded = resource ? LoadResource(module_, resource) : nullptr;
   if (!loaded) throw xmsg("Dialog resource not found");
   DWORD size = SizeofResource(module_, resource);
-  std::vector<DWORD> copy((size + 3) / 4);
-  std::memcpy(copy.data(), LockResource(loaded), size);
+  std::unique_ptr<DWORD[]> copy(new DWORD[(size + 3) / 4]);
+  std::memcpy(copy.get(), LockResource(loaded), size);
   if (Parent()) {
     // An extended template keeps its style in its fourth double word.
     bool extended = LOWORD(copy[0]) == 1 && HIWORD(copy[0]) == 0xFFFF;
@@ -43,14 +43,14 @@ void TDialog::Create() {
             WS_CHILD | WS_BORDER;
   }
   BindNextCreatedWindow();
-  if (!CreateDialogIndirectParamA(module_, reinterpret_cast<DLGTEMPLATE*>(copy.data()),
+  if (!CreateDialogIndirectParamA(module_, reinterpret_cast<DLGTEMPLATE*>(copy.get()),
                                   Parent() ? Parent()->GetHandle() : nullptr, NoDialogProcedure, 0))
     throw xmsg("Window creation failure");
 }
 
 LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    for (auto& child : children_) child->Bind(GetHandle());
+    for (int i = 0; i < childCount_; ++i) children_[i]->Bind(GetHandle());
     SetupWindow();
     setUp_ = true;
     return TRUE;
@@ -64,7 +64,7 @@ LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TDialog::SetupWindow() {
   if (!transferBuffer_) return;
   auto field = static_cast<const char*>(transferBuffer_);
-  for (auto& child : children_) field += child->Transfer(field);
+  for (int i = 0; i < childCount_; ++i) field += children_[i]->Transfer(field);
 }
 
 // Owner-drawn buttons are bitmap buttons; any other owner-drawn control is
@@ -74,8 +74,8 @@ void TDialog::EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw) {
     DrawBitmapButton(module_, draw);
     return;
   }
-  for (auto& child : children_)
-    if (child->Id() == static_cast<int>(controlId)) child->DrawItem(draw);
+  for (int i = 0; i < childCount_; ++i)
+    if (children_[i]->Id() == static_cast<int>(controlId)) children_[i]->DrawItem(draw);
 }
 
 HBRUSH TDialog::EvCtlColor(HDC dc, HWND, UINT controlType) {

@@ -1,14 +1,14 @@
 #pragma once
-#include <string>
 
 // The exception that carries a message text. The framework reports its own
 // failures with it; the entry routine shows the text and ends the program.
+// The text is a literal, so nothing is allocated on the way out.
 class xmsg {
  public:
-  explicit xmsg(std::string text) : text_(std::move(text)) {}
+  explicit xmsg(const char* text) : text_(text) {}
   virtual ~xmsg() = default;
-  const std::string& why() const { return text_; }
+  const char* why() const { return text_; }
 
  private:
-  std::string text_;
+  const char* text_;
 };

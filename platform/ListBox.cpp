@@ -11,7 +11,7 @@ bool TListBox::GetString(char* buffer, int size, int index) const {
 std::size_t TListBox::Transfer(const void* record) {
   auto& data = *static_cast<const TListBoxData*>(record);
   ClearList();
-  for (const std::string& text : data.Strings) AddString(text.c_str());
+  for (int i = 0; i < data.Count; ++i) AddString(data.Strings[i]);
   SetSelIndex(data.SelIndex);
   return sizeof(TListBoxData);
 }

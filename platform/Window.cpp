@@ -12,9 +12,16 @@ const TResponseTable TWindow::ResponseTable(nullptr);
 
 TWindow::~TWindow() {
   if (handle_) SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+  for (int i = 0; i < childCount_; ++i) delete children_[i];
 }
 
-void TWindow::AddChild(TControl* control) { children_.emplace_back(control); }
+void TWindow::AddChild(TControl* control) {
+  if (childCount_ == MaxChildren) {
+    delete control;
+    throw xmsg("Too many controls");
+  }
+  children_[childCount_++] = control;
+}
 
 void TWindow::ConfirmClose(int) {
   if (CanClose()) Destroy();

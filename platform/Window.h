@@ -1,9 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
-#include <vector>
-
 #include "platform/Control.h"
 #include "platform/ResponseTable.h"
 
@@ -55,7 +52,10 @@ class TWindow {
   void BindNextCreatedWindow() { creating_ = this; }
   static void RegisterWindowClass(const char* name, int extraBytes, HBRUSH background);
 
-  std::vector<std::unique_ptr<TControl>> children_;
+  // The control wrappers it owns, in the order they were added.
+  static constexpr int MaxChildren = 16;
+  TControl* children_[MaxChildren] = {};
+  int childCount_ = 0;
 
  private:
   const TResponse* Find(UINT message, WPARAM wParam) const;
