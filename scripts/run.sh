@@ -26,7 +26,7 @@ build() {  # build directory, then extra cmake arguments
 }
 echo "Building..."
 build build/tools -DCMAKE_BUILD_TYPE=Release -DCHIMELO_TESTS=OFF
-build "build/$arch" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="cmake/$arch-w64-mingw32.cmake"
+build "build/$arch" -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE="cmake/$arch-w64-mingw32.cmake"
 
 home=$(realpath -m "${CHIMELO_HOME:-run}")
 

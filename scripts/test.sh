@@ -18,8 +18,8 @@ configure() {  # build directory, then extra cmake arguments
 }
 
 configure build/native -DCHIMELO_TESTS=ON -DCMAKE_BUILD_TYPE=Debug
-configure build/i686 -DCHIMELO_TESTS=ON -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake
-configure build/x86_64 -DCHIMELO_TESTS=ON -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake
+configure build/i686 -DCHIMELO_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake
+configure build/x86_64 -DCHIMELO_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake
 
 trees=(native x86_64)
 if runs_32bit; then

@@ -16,3 +16,7 @@ if [ ! -f "$prefix/.chimelo-ready" ]; then
   touch "$prefix/.chimelo-ready"
 fi
 timeout 120 "$WINE" regedit /S "$("$WINE" winepath -w "$here/sound-scheme.reg")"
+# Wine draws the caption buttons with the Marlett font, which it does not
+# find by itself where Debian puts it.
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ -f "$marlett" ] && cp -u "$marlett" "$prefix/drive_c/windows/Fonts/"
