@@ -60,6 +60,7 @@ TChimeloDialog::TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module
 void TChimeloDialog::SetupWindow() {
   TDialog::SetupWindow();
   for (int event = 0; event < EventCount; ++event) EventList->AddItemData(EventNumber(event));
+  EventTips.Create(*EventList, [](LPARAM eventNumber) { return EventNameTable[eventNumber - 1]; });
   CurrentEvent = 0;
   SettingsUnreadable = !LoadSettings(Sounds);
   Expanded = FilesListed = Searching = 0;

@@ -2,6 +2,7 @@
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
+#include "platform/ListBoxTips.h"
 #include "scheme/SoundTable.h"
 
 class NameList;
@@ -79,4 +80,6 @@ class TChimeloDialog : public TDialog {
   // Where the walk started, and so where chimelo.ini is.
   char DirectoryBeforeWalk[MAX_PATH];
   DWORD LastPump, LastShown;
+  // The icons alone do not tell every event apart: its name shows over it.
+  TListBoxTips EventTips;
 };

@@ -14,3 +14,9 @@ const char* const EventKeyTable[EventCount] = {
     "AppEvents\\Schemes\\Apps\\.Default\\RestoreDown\\.current",
     "AppEvents\\Schemes\\Apps\\.Default\\RestoreUp\\.current",
 };
+
+const char* const EventNameTable[EventCount] = {
+    "Asterisk",      "Question",     "Exclamation",  "Critical Stop",
+    "Start Windows", "Exit Windows", "Open Program", "Close Program",
+    "Maximize",      "Minimize",     "Restore Down", "Restore Up",
+};

@@ -13,3 +13,6 @@ constexpr int EventNumber(int event) { return event + 1; }
 // Subkeys of HKEY_CURRENT_USER whose default value is the sound the system
 // plays for the event.
 extern const char* const EventKeyTable[EventCount];
+
+// The events' names as Windows shows them to a user.
+extern const char* const EventNameTable[EventCount];

@@ -81,4 +81,33 @@ TEST_F(StartupTest, TheFrameTakesTheDialogsSizeAndThenTheDialogFollowsTheFrame) 
   EXPECT_EQ(outer.bottom - outer.top, client.cy);
 }
 
+// The icons alone do not tell "Restore Down" from "Restore Up": resting the
+// pointer on a row shows the event's name.
+TEST_F(StartupTest, ThePointerOnAnEventShowsItsName) {
+  Start();
+  HWND list = Control(IDC_EVENT_LIST);
+  auto tip = [&]() -> std::string {
+    for (HWND window : e2e::TopLevelWindows(chimelo->Id())) {
+      char name[32] = {};
+      GetClassNameA(window, name, sizeof name);
+      // A tooltip's text is no window title: it answers WM_GETTEXT.
+      wchar_t text[64] = {};
+      if (IsWindowVisible(window) && std::string(name) == "tooltips_class32" &&
+          SendMessageW(window, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text)))
+        return std::string(text, text + wcslen(text));
+    }
+    return "";
+  };
+  for (int row : {0, 3, 1}) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    POINT middle = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &middle);
+    SetCursorPos(middle.x, middle.y);
+    const std::string name = EventNameTable[row];
+    EXPECT_TRUE(e2e::WaitUntil([&] { return tip() == name; }, 5000)) << name << ": " << tip();
+  }
+  SaveScreenshot("event-name");
+}
+
 }  // namespace

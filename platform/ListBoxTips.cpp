@@ -1,0 +1,52 @@
+#include "platform/ListBoxTips.h"
+
+#include <commctrl.h>
+
+namespace {
+
+TOOLINFOA ToolInfo(HWND list, const char* text) {
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;  // the tooltip sees the list's mouse messages
+  tool.hwnd = GetParent(list);
+  tool.uId = reinterpret_cast<UINT_PTR>(list);
+  tool.lpszText = const_cast<char*>(text);
+  return tool;
+}
+
+}  // namespace
+
+void TListBoxTips::Create(const TListBox& list, RowText rowText) {
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+  list_ = list.GetHandle();
+  rowText_ = rowText;
+  tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                         0, GetParent(list_), nullptr, nullptr, nullptr);
+  TOOLINFOA tool = ToolInfo(list_, "");
+  SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  // Installed after the tooltip's own, this runs first: the text is set
+  // before the tooltip sees the move.
+  SetWindowSubclass(list_, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TListBoxTips::ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self) {
+  auto& tips = *reinterpret_cast<TListBoxTips*>(self);
+  if (message == WM_MOUSEMOVE) {
+    LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, lParam);
+    tips.ShowRow(HIWORD(hit) ? -1 : LOWORD(hit));  // the high word is set outside the rows
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(list, ListProcedure, 0);
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// Outside the rows the text is empty, and a tooltip shows no empty text.
+void TListBoxTips::ShowRow(int row) {
+  if (row == row_) return;
+  row_ = row;
+  const char* text = row < 0 ? "" : rowText_(SendMessageA(list_, LB_GETITEMDATA, row, 0));
+  TOOLINFOA tool = ToolInfo(list_, text);
+  SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
