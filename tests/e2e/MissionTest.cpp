@@ -22,6 +22,7 @@ TEST_F(MissionTest, TheSystemPlaysTheSoundThatChimeloChoseAtEachTick) {
     ASSERT_TRUE(e2e::Click(Control(IDC_ADD_TO_CURRENT)));
     ASSERT_TRUE(e2e::Settle(frame));
   }
+  SaveScreenshot("chosen");
   ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
   ASSERT_TRUE(e2e::Settle(frame));
   ASSERT_EQ(FileText("chimelo.ini"), "[1]\r\n1=f:\\\\a.wav\r\n2=f:\\\\b.wav\r\n3=f:\\\\c.wav\r\n");
