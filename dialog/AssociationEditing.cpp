@@ -7,20 +7,24 @@
 
 namespace {
 
-const char NoEventSelected[] = "No System Sound Selected !";
 const char ReallyRemove[] = "Do You Really Want To Remove This Sound ?";
 
 }  // namespace
 
-void TChimeloDialog::CmAddToCurrent() {
-  int wav = WavList->GetSelIndex();
-  if (wav < 0) return;
+// CurrentEvent becomes the selected event; without one, the user is told.
+bool TChimeloDialog::TakeSelectedEvent() {
   int event = EventList->GetSelIndex();
   if (event < 0) {
-    MessageBox(NoEventSelected, "Error", MB_OK | MB_ICONEXCLAMATION);
-    return;
+    MessageBox("No System Sound Selected !", "Error", MB_OK | MB_ICONEXCLAMATION);
+    return false;
   }
   CurrentEvent = event;
+  return true;
+}
+
+void TChimeloDialog::CmAddToCurrent() {
+  int wav = WavList->GetSelIndex();
+  if (wav < 0 || !TakeSelectedEvent()) return;
   char path[SoundPathSize];
   if (!WavList->GetString(path, sizeof path, wav)) return;
   if (Sounds.SoundCount(CurrentEvent) == MaxSoundsPerEvent) {
@@ -51,13 +55,7 @@ void TChimeloDialog::CmAddToAll() {
 
 void TChimeloDialog::CmRemoveFromCurrent() {
   int selected = AssociatedList->GetSelIndex();
-  if (selected < 0) return;
-  int event = EventList->GetSelIndex();
-  if (event < 0) {
-    MessageBox(NoEventSelected, "Error", MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
-  CurrentEvent = event;
+  if (selected < 0 || !TakeSelectedEvent()) return;
   if (MessageBox(ReallyRemove, "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
   Sounds.RemoveAt(CurrentEvent, selected);
   FillAssociatedList();

@@ -48,6 +48,7 @@ class TChimeloDialog : public TDialog {
   void CmRemoveFromCurrent();
   void CmRemoveFromAll();
 
+  bool TakeSelectedEvent();
   void PreviewSound(const char* path);
   // Offers a copy of a sound from a drive that is not a fixed disk. True
   // when the path now in the buffer is to be stored: the one given, or its
