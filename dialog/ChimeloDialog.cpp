@@ -45,6 +45,7 @@ const TResponse TChimeloDialog::ResponseRows[] = {
     OnCommand<&TChimeloDialog::CmRemoveFromAll>(BN_CLICKED, IDC_REMOVE_FROM_ALL),
     OnTimer<&TChimeloDialog::RotateSounds>(RotationTimer),
     OnCommand<&TChimeloDialog::DriveSelChange>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
+    OnMessage<&TChimeloDialog::EvSetCursor>(WM_SETCURSOR),
 };
 const TResponseTable TChimeloDialog::ResponseTable(ResponseRows, &TDialog::ResponseTable);
 
@@ -60,7 +61,6 @@ TChimeloDialog::TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module
 void TChimeloDialog::SetupWindow() {
   TDialog::SetupWindow();
   for (int event = 0; event < EventCount; ++event) EventList->AddItemData(EventNumber(event));
-  EventTips.Create(*EventList, [](LPARAM eventNumber) { return EventNameTable[eventNumber - 1]; });
   CurrentEvent = 0;
   SettingsUnreadable = !LoadSettings(Sounds);
   Expanded = FilesListed = Searching = 0;
@@ -120,6 +120,12 @@ void TChimeloDialog::CmStopOrMinimize() {
 }
 
 void TChimeloDialog::EventSelChange() { FillAssociatedList(); }
+
+// The pointer is over the window: the events' names can be needed now.
+void TChimeloDialog::EvSetCursor() {
+  EventTips.Create(*EventList, [](LPARAM eventNumber) { return EventNameTable[eventNumber - 1]; });
+  DefaultProcessing();
+}
 
 // Entry k refers to slot k of the current event, so the list shows the
 // slots as they are whenever it paints.

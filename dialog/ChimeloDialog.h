@@ -37,6 +37,7 @@ class TChimeloDialog : public TDialog {
   void CmSave();
   void CmStopOrMinimize();
   void EventSelChange();
+  void EvSetCursor();
   void AssociatedSelChange();
   void WavSelChange();
   void DriveSelChange();
