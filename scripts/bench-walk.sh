@@ -12,10 +12,7 @@ repo=$PWD
 bash scripts/setup.sh
 # shellcheck source=wine-loader.sh
 . scripts/wine-loader.sh
-# The 32-bit program, or the 64-bit one on a machine that runs no 32-bit
-# programs.
-arch=i686
-runs_32bit || arch=x86_64
+arch=$(machine_arch)
 use_wine "$arch"
 
 bench=$repo/build/bench
@@ -64,14 +61,8 @@ finish() {
 }
 trap finish EXIT
 
-# Xvfb picks a free display and tells its number through a pipe. Wine's
-# desktop process takes the display of the first program in the prefix.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 20 display <&"$fd"
-exec {fd}>&-
-export DISPLAY=:$display
+start_xvfb
+xvfb=$XVFB
 
 echo "Preparing the Wine prefix $WINEPREFIX..."
 bash scripts/wine-prefix.sh "$WINEPREFIX" "$arch" >/dev/null

@@ -12,10 +12,7 @@ repo=$PWD
 bash scripts/setup.sh
 # shellcheck source=wine-loader.sh
 . scripts/wine-loader.sh
-# The 32-bit program, or the 64-bit one on a machine that runs no 32-bit
-# programs.
-arch=i686
-runs_32bit || arch=x86_64
+arch=$(machine_arch)
 use_wine "$arch"
 
 build() {  # build directory, then extra cmake arguments
@@ -32,12 +29,8 @@ home=$(realpath -m "${CHIMELO_HOME:-run}")
 
 started_display=
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  exec {fd}<> <(:)
-  setsid Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  started_display=$!
-  read -r -t 20 number <&"$fd"
-  exec {fd}>&-
-  export DISPLAY=:$number
+  start_xvfb setsid
+  started_display=$XVFB
   echo "No display here: Chimelo runs on the virtual display $DISPLAY."
 fi
 

@@ -13,17 +13,14 @@ action=$1
 dir=$(realpath -m "$2")
 mkdir -p "$dir"
 
+# Also after a start that failed half-way: whatever has a pid file goes.
 stop() {
-  if [ -f "$dir/session.env" ]; then
-    # shellcheck disable=SC1091
-    . "$dir/session.env"
-    WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
-    for pid in "$dir"/*.pid; do
-      [ -f "$pid" ] && kill "$(cat "$pid")" 2>/dev/null || true
-      rm -f "$pid"
-    done
-    rm -f "$dir/session.env"
-  fi
+  WINEPREFIX=$dir/wineprefix wineserver -k 2>/dev/null || true
+  for pid in "$dir"/*.pid; do
+    [ -f "$pid" ] && kill "$(cat "$pid")" 2>/dev/null || true
+    rm -f "$pid"
+  done
+  rm -f "$dir/session.env"
 }
 
 # Test drives: f: a fixed disk, r: removable, e: a CD-ROM, n: a network
@@ -54,16 +51,10 @@ map_drives() {
 start() {
   stop
   use_wine "$3"
-  # Xvfb picks a free display and tells its number through a pipe.
-  exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  echo $! > "$dir/xvfb.pid"
-  local display
-  read -r -t 20 display <&"$fd"
-  exec {fd}>&-
-  # Wine's desktop process takes the display of the first program in the
-  # prefix, so the prefix is prepared on the virtual display too.
-  export DISPLAY=:$display WINEPREFIX=$dir/wineprefix WINEDEBUG=-all
+  start_xvfb
+  echo "$XVFB" > "$dir/xvfb.pid"
+  # The prefix is prepared on the virtual display too.
+  export WINEPREFIX=$dir/wineprefix WINEDEBUG=-all
   bash "$here/wine-prefix.sh" "$WINEPREFIX" "$3"
   timeout 120 "$WINE" regedit /S "$("$WINE" winepath -w "$here/test-session.reg")"
   map_drives
