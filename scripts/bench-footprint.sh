@@ -12,6 +12,8 @@ repo=$PWD
 bash scripts/setup.sh
 # shellcheck source=wine-loader.sh
 . scripts/wine-loader.sh
+# shellcheck source=bench-session.sh
+. scripts/bench-session.sh
 arch=$(machine_arch)
 use_wine "$arch"
 
@@ -50,34 +52,14 @@ minimal_size=$(stripped_kib "$arch" minimal-dialog)
 shipped_built=$(kib "$bench/i686/bin/chimelo.exe")
 shipped_size=$(stripped_kib i686 chimelo)
 
-# From here on everything runs on CPU 0, the display and the wineserver
-# included: a call to a server on another CPU costs several times more.
-taskset -cp 0 $$ >/dev/null
-
-export WINEPREFIX=$bench/wineprefix-$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb=
-finish() {
-  wineserver -k 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-}
-trap finish EXIT
-
-start_xvfb
-xvfb=$XVFB
-
-echo "Preparing the Wine prefix $WINEPREFIX..."
-bash scripts/wine-prefix.sh "$WINEPREFIX" "$arch" >/dev/null
+start_bench_session "$bench/wineprefix-$arch" "$arch"
 # Like against like: the 32-bit notepad sits in syswow64 in a 64-bit prefix.
 notepad='C:\windows\system32\notepad.exe' notepad_file=$WINEPREFIX/drive_c/windows/system32/notepad.exe
 if [ "$arch" = i686 ] && [ -f "$WINEPREFIX/drive_c/windows/syswow64/notepad.exe" ]; then
   notepad='C:\windows\syswow64\notepad.exe' notepad_file=$WINEPREFIX/drive_c/windows/syswow64/notepad.exe
 fi
 notepad_size=$(kib "$notepad_file")
-# A persistent server stays warm between the runs.
-wineserver -k 2>/dev/null || true
-wineserver -w
-wineserver -p
-timeout 60 "$WINE" cmd /c ver >/dev/null
+warm_wineserver
 
 # Chimelo starts in a directory without chimelo.ini, so with empty lists.
 work=$bench/work-$arch

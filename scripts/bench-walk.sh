@@ -12,6 +12,8 @@ repo=$PWD
 bash scripts/setup.sh
 # shellcheck source=wine-loader.sh
 . scripts/wine-loader.sh
+# shellcheck source=bench-session.sh
+. scripts/bench-session.sh
 arch=$(machine_arch)
 use_wine "$arch"
 
@@ -49,31 +51,10 @@ if [ ! -d "$tree" ]; then
   rm "$tree.part/../paths" && mv "$tree.part" "$tree"
 fi
 
-# From here on everything runs on CPU 0, the display and the wineserver
-# included: a call to a server on another CPU costs several times more.
-taskset -cp 0 $$ >/dev/null
-
-export WINEPREFIX=$bench/wineprefix-$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb=
-finish() {
-  wineserver -k 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-}
-trap finish EXIT
-
-start_xvfb
-xvfb=$XVFB
-
-echo "Preparing the Wine prefix $WINEPREFIX..."
-bash scripts/wine-prefix.sh "$WINEPREFIX" "$arch" >/dev/null
+start_bench_session "$bench/wineprefix-$arch" "$arch"
 ln -sfn "$tree" "$WINEPREFIX/dosdevices/x:"
 timeout 60 "$WINE" reg add 'HKLM\Software\Wine\Drives' /v x: /d hd /f /reg:64 >/dev/null
-# Drive types are read when the server starts; a persistent one stays warm
-# between the runs.
-wineserver -k 2>/dev/null || true
-wineserver -w
-wineserver -p
-timeout 60 "$WINE" cmd /c ver >/dev/null
+warm_wineserver
 
 # Runs the command $runs times after one warm-up run; prints the median of
 # the wall-clock seconds.

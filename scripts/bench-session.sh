@@ -1,0 +1,23 @@
+# Sourced by the benchmarks, after wine-loader.sh and use_wine.
+
+# start_bench_session PREFIX ARCH: holds the script, and all it starts, on
+# CPU 0 (a call to the Wine server from another CPU costs several times
+# more), starts a virtual display and prepares the scratch prefix. The
+# server and the display go when the script ends.
+start_bench_session() {
+  taskset -cp 0 $$ >/dev/null
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  trap 'wineserver -k 2>/dev/null || true; kill "$XVFB" 2>/dev/null || true' EXIT
+  start_xvfb
+  echo "Preparing the Wine prefix $WINEPREFIX..."
+  bash scripts/wine-prefix.sh "$WINEPREFIX" "$2" >/dev/null
+}
+
+# A server started anew reads the drive types; kept running, it stays warm
+# between the runs.
+warm_wineserver() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  wineserver -p
+  timeout 60 "$WINE" cmd /c ver >/dev/null
+}
