@@ -20,10 +20,8 @@ class TComboBox : public TControl {
   int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
   int GetSelIndex() const { return static_cast<int>(Send(CB_GETCURSEL)); }
   void SetSelIndex(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
-  // Fills the list with the drives, as "[-c-]" and so on.
-  void FillDriveList() const {
-    Send(CB_DIR, DDL_DRIVES | DDL_EXCLUSIVE, reinterpret_cast<LPARAM>("*"));
-  }
+  // Adds the drives that have a root, as "[-c-]" and so on.
+  void FillDriveList() const;
   // Selects the first entry, searching the whole list, that begins with the
   // text, ignoring case.
   int SetSelString(const char* prefix) const {
