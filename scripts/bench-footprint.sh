@@ -9,13 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 repo=$PWD
-bash scripts/setup.sh
-# shellcheck source=wine-loader.sh
-. scripts/wine-loader.sh
 # shellcheck source=bench-session.sh
 . scripts/bench-session.sh
-arch=$(machine_arch)
-use_wine "$arch"
 
 runs=${1:-7}
 bench=$repo/build/footprint

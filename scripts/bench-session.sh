@@ -1,4 +1,10 @@
-# Sourced by the benchmarks, after wine-loader.sh and use_wine.
+# Sourced by the benchmarks from the repository's root: installs what is
+# missing and takes the Wine of the machine's architecture, named in $arch.
+bash scripts/setup.sh
+# shellcheck source=wine-loader.sh
+. scripts/wine-loader.sh
+arch=$(machine_arch)
+use_wine "$arch"
 
 # start_bench_session PREFIX ARCH: holds the script, and all it starts, on
 # CPU 0 (a call to the Wine server from another CPU costs several times

@@ -9,13 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 repo=$PWD
-bash scripts/setup.sh
-# shellcheck source=wine-loader.sh
-. scripts/wine-loader.sh
 # shellcheck source=bench-session.sh
 . scripts/bench-session.sh
-arch=$(machine_arch)
-use_wine "$arch"
 
 bench=$repo/build/bench
 runs=5 dirs=2000 files=100000 wavs=5000 tree=$bench/tree
