@@ -17,7 +17,8 @@ bool RemoveFile(const char* name);
 bool MoveFileOver(const char* from, const char* to);
 
 // GetTempFileNameA: creates an empty file of a new name in the directory,
-// "prf" followed by four hex digits and ".tmp", and writes that name, with
-// the directory before it, into the buffer.
+// the prefix's first three characters followed by four hex digits and
+// ".tmp", and writes that name, with the directory before it, into the
+// buffer.
 constexpr unsigned UniqueNameSize = 260;
 bool CreateUniqueFile(const char* directory, const char* prefix, char (&name)[UniqueNameSize]);

@@ -20,17 +20,19 @@ bool Lookup(HMODULE library, const char* name, Entry& entry) {
   return entry != nullptr;
 }
 
+// Tried once: the pointer's every move asks for the tooltip.
 bool LoadCommonControls() {
-  if (commonControls.initialize) return true;
-  HMODULE library = LoadLibraryA("comctl32.dll");
-  if (!library || !Lookup(library, "SetWindowSubclass", commonControls.subclass) ||
-      !Lookup(library, "DefSubclassProc", commonControls.defaultProcedure) ||
-      !Lookup(library, "RemoveWindowSubclass", commonControls.unsubclass) ||
-      !Lookup(library, "InitCommonControlsEx", commonControls.initialize))
-    return false;
-  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
-  commonControls.initialize(&classes);
-  return true;
+  static const bool loaded = [] {
+    HMODULE library = LoadLibraryA("comctl32.dll");
+    if (!library || !Lookup(library, "SetWindowSubclass", commonControls.subclass) ||
+        !Lookup(library, "DefSubclassProc", commonControls.defaultProcedure) ||
+        !Lookup(library, "RemoveWindowSubclass", commonControls.unsubclass) ||
+        !Lookup(library, "InitCommonControlsEx", commonControls.initialize))
+      return false;
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
+    return commonControls.initialize(&classes) != FALSE;
+  }();
+  return loaded;
 }
 
 TOOLINFOA ToolInfo(HWND list, const char* text) {

@@ -25,7 +25,7 @@ void SoundTable::RemoveAt(int event, int slot) {
 }
 
 int SoundTable::FindIgnoringAsciiCase(int event, const char* path) const {
-  for (int slot = 0; slot < SoundCount(event); ++slot)
+  for (int slot = 0, count = SoundCount(event); slot < count; ++slot)
     if (EqualIgnoringAsciiCase(slots_[event][slot], path)) return slot;
   return -1;
 }
