@@ -4,7 +4,7 @@
 #include "platform/CustomControls.h"
 #include "resources/ResourceIds.h"
 
-chimeloApp::chimeloApp() : TApplication("Chimelo ! (Freeware)", Startup.instance) {}
+chimeloApp::chimeloApp() : TApplication(Name, Startup.instance) {}
 
 void chimeloApp::BuildMainWindow() {
   // Only hidden and minimised-without-activation pass through unchanged.

@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include "app/ChimeloApp.h"
+#include "app/OnlyChimelo.h"
 #include "platform/Exception.h"
 
 int ProgramMain(int, char*[]) {
+  if (!StartAsTheOnlyChimelo(chimeloApp::Name)) return 0;
   try {
     chimeloApp app;
     return app.Run();

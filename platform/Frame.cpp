@@ -29,9 +29,9 @@ bool TDecoratedFrame::PreProcessMessage(MSG& message) {
 }
 
 void TDecoratedFrame::Create() {
-  RegisterWindowClass("TDecoratedFrame", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterWindowClass(ClassName, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   BindNextCreatedWindow();
-  HWND frame = CreateWindowExA(0, "TDecoratedFrame", title_, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+  HWND frame = CreateWindowExA(0, ClassName, title_, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                nullptr, Startup.instance, nullptr);
   if (!frame) throw xmsg("Window creation failure");

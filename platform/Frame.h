@@ -12,6 +12,9 @@ class TDecoratedFrame : public TWindow {
                   HINSTANCE module);
   ~TDecoratedFrame() override;
 
+  // The window class of every frame, by which another process can find one.
+  static constexpr char ClassName[] = "TDecoratedFrame";
+
   // Creates the frame's window, then the client's.
   void Create();
   void SetIcon(HINSTANCE module, int resourceId);

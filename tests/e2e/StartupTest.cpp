@@ -88,6 +88,30 @@ TEST_F(StartupTest, TheFrameTakesTheDialogsSizeAndThenTheDialogFollowsTheFrame) 
   EXPECT_EQ(outer.bottom - outer.top, client.cy);
 }
 
+// Started again from another folder (from the Start menu, say, while the
+// sign-in start runs): the running Chimelo comes to the front, restored,
+// and the second start ends at once, having touched nothing.
+TEST_F(StartupTest, ASecondStartBringsTheRunningChimeloToTheFrontAndEnds) {
+  Start("[1]\r\n1=C:\\A.WAV\r\n");
+  ASSERT_TRUE(e2e::Click(Control(IDCANCEL)));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(frame) != FALSE; }, 10000));
+  ScratchDirectory elsewhere;
+  e2e::ChimeloProcess second(ProgramPath(), elsewhere.Path());
+  ASSERT_TRUE(second.WaitForExit(10000));
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return !IsIconic(frame) && GetForegroundWindow() == frame; }, 10000));
+  int frames = 0;
+  for (HWND window = nullptr;
+       (window = FindWindowExA(nullptr, window, nullptr, e2e::FrameCaption)) != nullptr;)
+    ++frames;
+  EXPECT_EQ(frames, 1);
+  EXPECT_EQ(CountFiles("*"), 0) << "the second start wrote into its folder";
+  EXPECT_FALSE(AnyCurrentWritten());
+  Tick();
+  EXPECT_EQ(Current(0), "C:\\A.WAV");
+}
+
 // The icons alone do not tell "Restore Down" from "Restore Up": resting the
 // pointer on a row shows the event's name.
 TEST_F(StartupTest, ThePointerOnAnEventShowsItsName) {
