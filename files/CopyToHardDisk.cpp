@@ -1,6 +1,7 @@
 // A sound on a drive that may be gone later (a floppy, a CD, a network
-// drive) can be copied into the Windows directory as it is added, and the
-// copy's path stored instead.
+// drive) can be copied onto the hard disk as it is added, and the copy's
+// path stored instead: into the Windows directory, or, where the user may
+// not write there, into the user's own sounds folder.
 #include <cstdio>
 #include <cstring>
 
@@ -8,10 +9,13 @@
 #include "platform/BoundedText.h"
 #include "platform/File.h"
 #include "platform/Files.h"
+#include "platform/UserFolders.h"
 
 namespace {
 
 const int CopyBufferSize = 256;
+
+enum class Copied { Yes, No, Denied };  // Denied: the directory may not be written
 
 // The part after the last separator: the file's name and extension.
 const char* FileName(const char* path) {
@@ -53,9 +57,9 @@ bool ChooseDestination(const char* source, const char* directory, char (&destina
 
 // Byte for byte through a small buffer. A copy that did not get every byte
 // of the source (a full disk, a medium pulled out) is deleted again.
-bool CopyBytes(const TFile& source, const char* destination) {
+Copied CopyBytes(const TFile& source, const char* destination) {
   TFile copy = TFile::CreateNew(destination);
-  if (!copy.IsOpen()) return false;
+  if (!copy.IsOpen()) return GetLastError() == ERROR_ACCESS_DENIED ? Copied::Denied : Copied::No;
   SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   char buffer[CopyBufferSize];
   long long copied = 0;
@@ -66,19 +70,40 @@ bool CopyBytes(const TFile& source, const char* destination) {
   copy.Close();
   if (!whole) RemoveFile(destination);
   SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-  return whole;
+  return whole ? Copied::Yes : Copied::No;
 }
 
-// Copies the file into the Windows directory under its own name; a file of
-// that name already there is never replaced: if it has the same bytes it is
-// the copy, otherwise the copy takes a free name beside it.
-bool CopyIntoWindowsDirectory(const char* path, char (&copy)[MAX_PATH]) {
+// Copies the file into the directory under its own name; a file of that
+// name already there is never replaced: if it has the same bytes it is the
+// copy, otherwise the copy takes a free name beside it.
+Copied CopyInto(const char* directory, const char* path, char (&copy)[MAX_PATH]) {
+  TFile source = TFile::OpenForReading(path);
+  if (!source.IsOpen() || !ChooseDestination(path, directory, copy)) return Copied::No;
+  return FileExists(copy) ? Copied::Yes : CopyBytes(source, copy);
+}
+
+// Chimelo\Sounds in the user's local application data folder, made when
+// missing.
+bool UserSoundsFolder(char (&folder)[MAX_PATH]) {
+  char appData[FolderPathSize];
+  if (!LocalAppDataFolder(appData)) return false;
+  int length = std::snprintf(folder, sizeof folder, "%s\\Chimelo", appData);
+  if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
+    return false;
+  length = std::snprintf(folder, sizeof folder, "%s\\Chimelo\\Sounds", appData);
+  return length >= 0 && length < static_cast<int>(sizeof folder) && MakeDirectory(folder);
+}
+
+// Into the Windows directory; where the user may not write there (a
+// standard user, on every Windows since Vista), into the user's own sounds
+// folder, which every program of the user's can read as well.
+bool CopyToHardDisk(const char* path, char (&copy)[MAX_PATH]) {
   char directory[MAX_PATH];
   UINT length = GetWindowsDirectoryA(directory, sizeof directory);
   if (length == 0 || length >= sizeof directory) return false;
-  TFile source = TFile::OpenForReading(path);
-  if (!source.IsOpen() || !ChooseDestination(path, directory, copy)) return false;
-  return FileExists(copy) || CopyBytes(source, copy);
+  const Copied copied = CopyInto(directory, path, copy);
+  if (copied != Copied::Denied) return copied == Copied::Yes;
+  return UserSoundsFolder(directory) && CopyInto(directory, path, copy) == Copied::Yes;
 }
 
 }  // namespace
@@ -95,7 +120,7 @@ bool TChimeloDialog::OfferCopyToHardDisk(char (&path)[SoundPathSize]) {
   if (answer == IDCANCEL) return false;
   if (answer == IDNO) return true;
   char copy[MAX_PATH];
-  if (!CopyIntoWindowsDirectory(path, copy)) {
+  if (!CopyToHardDisk(path, copy)) {
     MessageBox("The File Can Not Be Copied !", "Chimelo !", MB_OK | MB_ICONSTOP);
     return false;
   }

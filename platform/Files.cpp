@@ -13,6 +13,12 @@ bool FileCanBeRead(const char* name) {
   return true;
 }
 
+bool MakeDirectory(const char* name) {
+  if (CreateDirectoryA(name, nullptr)) return true;
+  const DWORD attributes = GetFileAttributesA(name);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool RemoveFile(const char* name) { return DeleteFileA(name) != 0; }
 
 bool MoveFileOver(const char* from, const char* to) {

@@ -9,6 +9,9 @@ bool FileExists(const char* name);
 // and another program does not hold it locked against readers.
 bool FileCanBeRead(const char* name);
 
+// CreateDirectoryA, or a directory of that name is there already.
+bool MakeDirectory(const char* name);
+
 // DeleteFileA.
 bool RemoveFile(const char* name);
 

@@ -4,6 +4,8 @@
 // sounds cleared, and driven from outside.
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -58,6 +60,15 @@ class ChimeloTest : public ::testing::Test {
     return false;
   }
 
+  // Answers the message box with this caption and text once it is open,
+  // and waits until the answer has been handled.
+  void Answer(const char* caption, const char* text, int button) {
+    HWND box = e2e::WaitForMessageBox(chimelo->Id(), caption, text, 10000);
+    ASSERT_NE(box, nullptr) << text;
+    ASSERT_TRUE(e2e::AnswerMessageBox(box, button));
+    ASSERT_TRUE(e2e::Settle(frame));
+  }
+
   void Tick() {
     e2e::PostTimerTick(dialog, e2e::RotationTimer);
     ASSERT_TRUE(e2e::Settle(frame));
@@ -67,6 +78,14 @@ class ChimeloTest : public ::testing::Test {
   // a person to look at.
   void SaveScreenshot(const std::string& name) const {
     EXPECT_TRUE(e2e::Screenshot(frame).SaveBmp(screenshots_ + "\\" + name + ".bmp"));
+  }
+
+  // Where copies go when the Windows directory cannot be written:
+  // Chimelo\Sounds in the user's local application data folder.
+  static std::string UserSoundsFolder() {
+    char appData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, appData);
+    return std::string(appData) + "\\Chimelo\\Sounds";
   }
 
   // A program built beside the test programs.

@@ -2,6 +2,7 @@
 // driven as a user would: a walk, a selection, a click, and each message
 // box answered by its text. &Save then shows what the table holds.
 #include "BrowserTest.h"
+#include "Unwritable.h"
 
 namespace {
 
@@ -40,13 +41,6 @@ struct EditingTest : BrowserTest {
 
   void Click(int button) {
     ASSERT_TRUE(e2e::Click(Control(button)));
-    ASSERT_TRUE(e2e::Settle(frame));
-  }
-
-  void Answer(const char* caption, const char* text, int button) {
-    HWND box = e2e::WaitForMessageBox(chimelo->Id(), caption, text, 10000);
-    ASSERT_NE(box, nullptr) << text;
-    ASSERT_TRUE(e2e::AnswerMessageBox(box, button));
     ASSERT_TRUE(e2e::Settle(frame));
   }
 
@@ -257,49 +251,9 @@ TEST_F(EditingTest, AFileOfTheSameNameInTheWindowsDirectoryIsKept) {
   EXPECT_EQ(FileText((windows + "\\theirs (2).wav").c_str()), FileText("r:\\theirs.wav"));
 }
 
-std::string UnixPath(const std::string& path) {
-  using Converter = char*(CDECL*)(const wchar_t*);
-  auto convert = reinterpret_cast<Converter>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
-  char* unix = convert(std::wstring(path.begin(), path.end()).c_str());
-  std::string text = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return text;
-}
-
-// Runs a Unix command, which Wine starts as it is, and waits until it has
-// finished: the process handle that Wine gives for it does not tell.
-void RunUnix(const std::string& command, const std::string& scratch) {
-  const std::string done = scratch + "\\unix-done";
-  std::string line = "/bin/sh -c \"" + command + "; touch '" + UnixPath(done) + "'\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process;
-  ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &process));
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  ASSERT_TRUE(e2e::WaitUntil([&] { return DeleteFileA(done.c_str()) != FALSE; }, 10000));
-}
-
-// Immutable for the object's lifetime: as root, nothing else keeps a
-// directory from taking a new file. Made is false when the file system
-// cannot do that.
-struct Unwritable {
-  std::string directory, scratch;
-  bool made = false;
-  Unwritable(const std::string& path, const std::string& scratch)
-      : directory(path), scratch(scratch) {
-    RunUnix("chattr +i " + UnixPath(directory), scratch);
-    const std::string probe = directory + "\\chimelo-probe";
-    made = !CreateDirectoryA(probe.c_str(), nullptr);
-    if (!made) RemoveDirectoryA(probe.c_str());
-  }
-  ~Unwritable() { RunUnix("chattr -i " + UnixPath(directory), scratch); }
-};
-
-// The source went with its medium; the copy's path would be too long; the
-// Windows directory cannot be written to.
+// The source went with its medium; the copy's path would be too long;
+// neither the Windows directory nor the user's sounds folder can be
+// written to.
 TEST_F(EditingTest, AFileThatCannotBeCopiedIsNotAdded) {
   Put(L"r:\\GONE.WAV");
   Put(L"r:\\" + std::wstring(247, L'w') + L".wav");
@@ -308,9 +262,13 @@ TEST_F(EditingTest, AFileThatCannotBeCopiedIsNotAdded) {
   ChooseDrive('r');
   WaitForWalk();
   DeleteFileA("r:\\GONE.WAV");
-  Unwritable unwritable(windows, directory.Path());
+  const std::string sounds = UserSoundsFolder();
+  CreateDirectoryA(sounds.substr(0, sounds.rfind('\\')).c_str(), nullptr);
+  CreateDirectoryA(sounds.c_str(), nullptr);
+  Unwritable windowsUnwritable(windows), soundsUnwritable(sounds);
+  const bool made = windowsUnwritable.made && soundsUnwritable.made;
   Paths sources = {"r:\\\\gone.wav", "r:\\\\" + std::string(247, 'w') + ".wav"};
-  if (unwritable.made) sources.push_back("r:\\\\locked.wav");
+  if (made) sources.push_back("r:\\\\locked.wav");
   for (const std::string& source : sources) {
     SelectWav(source);
     Click(IDC_ADD_TO_CURRENT);
@@ -319,8 +277,8 @@ TEST_F(EditingTest, AFileThatCannotBeCopiedIsNotAdded) {
     ExpectSounds({});
   }
   EXPECT_EQ(FileText((windows + "\\locked.wav").c_str()), "<none>");
-  if (!unwritable.made)
-    GTEST_SKIP() << "this file system cannot make the Windows directory unwritable";
+  EXPECT_EQ(FileText((sounds + "\\locked.wav").c_str()), "<none>");
+  if (!made) GTEST_SKIP() << "this file system cannot make a directory unwritable";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 
+#include "Unwritable.h"
 #include "scheme/PickGenerator.h"
 
 namespace {
@@ -47,6 +48,44 @@ TEST_F(MissionTest, TheSystemPlaysTheSoundThatChimeloChoseAtEachTick) {
   }
   // The sequence changes the sound: not one slot all along.
   EXPECT_NE(std::count(chosen.begin(), chosen.end(), chosen[0]), 6);
+}
+
+// A standard user may not write the Windows directory: Yes to the copy puts
+// it into the user's own sounds folder, made for it, and the system plays
+// that copy.
+TEST_F(MissionTest, ACopyTheWindowsDirectoryRefusesGoesToTheUsersSoundsFolderAndIsPlayed) {
+  const std::string sounds = UserSoundsFolder(), copy = sounds + "\\away.wav";
+  EmptyDirectory(sounds);
+  RemoveDirectoryA(sounds.c_str());
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  PutTone("r:\\away.wav", High, 8820);
+  Start();
+  ChooseDrive('r');
+  WaitForWalk();
+  Unwritable unwritable(windows);
+  if (!unwritable.made) GTEST_SKIP() << "this file system cannot make a directory unwritable";
+  SelectWav("r:\\\\away.wav");
+  ASSERT_TRUE(e2e::Click(Control(IDC_ADD_TO_CURRENT)));
+  Answer("Chimelo !",
+         "This Sound Is On a Drive That May Not Be Available Later.\nDo You Want To Copy It "
+         "Somewhere On Your Hard Disk ?",
+         IDYES);
+  EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), Paths{copy});
+  EXPECT_EQ(FileText(copy.c_str()), FileText("r:\\away.wav"));
+  EXPECT_EQ(FileText((std::string(windows) + "\\away.wav").c_str()), "<none>");
+
+  Tick();
+  EXPECT_EQ(Current(0), copy);
+  // This program's first sound may be lost; the preview fades meanwhile.
+  PlaySoundA(copy.c_str(), nullptr, SND_FILENAME | SND_SYNC);
+  capture.Mark();
+  Heard(800);
+  capture.Mark();
+  PlaySoundA("SystemAsterisk", nullptr, SND_ALIAS | SND_NODEFAULT | SND_SYNC);
+  EXPECT_EQ(Heard(400), Tones{High});
+  DeleteFileA(copy.c_str());
 }
 
 }  // namespace
