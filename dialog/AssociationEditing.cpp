@@ -32,7 +32,7 @@ void TChimeloDialog::CmAddToCurrent() {
     return;
   }
   if (!OfferCopyToHardDisk(path)) return;
-  Sounds.Append(CurrentEvent, path);
+  if (Sounds.Append(CurrentEvent, path)) SoundsChanged = 1;
   FillAssociatedList();
 }
 
@@ -45,8 +45,12 @@ void TChimeloDialog::CmAddToAll() {
   char path[SoundPathSize];
   if (!WavList->GetString(path, sizeof path, wav) || !OfferCopyToHardDisk(path)) return;
   bool someWereFull = false;
-  for (int event = 0; event < EventCount; ++event)
-    if (!Sounds.Append(event, path)) someWereFull = true;
+  for (int event = 0; event < EventCount; ++event) {
+    if (Sounds.Append(event, path))
+      SoundsChanged = 1;
+    else
+      someWereFull = true;
+  }
   if (someWereFull)
     MessageBox("One Of The System Sounds Already Had Too Many Sounds !", "Chimelo !",
                MB_OK | MB_ICONINFORMATION);
@@ -58,6 +62,7 @@ void TChimeloDialog::CmRemoveFromCurrent() {
   if (selected < 0 || !TakeSelectedEvent()) return;
   if (MessageBox(ReallyRemove, "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
   Sounds.RemoveAt(CurrentEvent, selected);
+  SoundsChanged = 1;
   FillAssociatedList();
 }
 
@@ -72,7 +77,10 @@ void TChimeloDialog::CmRemoveFromAll() {
   CopyText(path, reinterpret_cast<const char*>(AssociatedList->GetItemData(selected)));
   for (int event = 0; event < EventCount; ++event) {
     int slot = Sounds.FindIgnoringAsciiCase(event, path);
-    if (slot >= 0) Sounds.RemoveAt(event, slot);
+    if (slot >= 0) {
+      Sounds.RemoveAt(event, slot);
+      SoundsChanged = 1;
+    }
   }
   FillAssociatedList();
 }

@@ -63,6 +63,7 @@ void TChimeloDialog::SetupWindow() {
   for (int event = 0; event < EventCount; ++event) EventList->AddItemData(EventNumber(event));
   CurrentEvent = 0;
   SettingsUnreadable = !LoadSettings(Sounds);
+  SoundsChanged = 0;
   Expanded = FilesListed = Searching = 0;
   EventList->SetSelIndex(0);
   FillAssociatedList();
@@ -89,12 +90,22 @@ void TChimeloDialog::CleanupWindow() {
   if (!SettingsUnreadable) SaveSettings(Sounds);
 }
 
+// Changed sounds are saved before the window goes, so that a save that
+// fails (a folder that cannot be written) can still keep it open.
 bool TChimeloDialog::CanClose() {
-  if (!SettingsUnreadable || Sounds.IsEmpty()) return true;
-  return MessageBox(
-             "chimelo.ini Could Not Be Read When Chimelo Started, So Chimelo Does Not Write Over "
-             "It.\nThe Sounds You Added Will Be Lost.\nClose Anyway ?",
-             "Chimelo !", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
+  if (SettingsUnreadable) {
+    if (Sounds.IsEmpty()) return true;
+    return MessageBox(
+               "chimelo.ini Could Not Be Read When Chimelo Started, So Chimelo Does Not Write Over "
+               "It.\nThe Sounds You Added Will Be Lost.\nClose Anyway ?",
+               "Chimelo !", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
+  }
+  if (!SoundsChanged || SaveSettings(Sounds)) {
+    SoundsChanged = 0;
+    return true;
+  }
+  return MessageBox("The Sounds Could Not Be Saved In chimelo.ini !\nClose Anyway ?", "Chimelo !",
+                    MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
 }
 
 void TChimeloDialog::CmSave() {
@@ -103,7 +114,9 @@ void TChimeloDialog::CmSave() {
         "chimelo.ini Could Not Be Read When Chimelo Started.\nChimelo Does Not Write Over It, So "
         "That The Sounds In It Are Kept.",
         "Error", MB_OK | MB_ICONEXCLAMATION);
-  else if (!SaveSettings(Sounds))
+  else if (SaveSettings(Sounds))
+    SoundsChanged = 0;
+  else
     MessageBox("The Sounds Could Not Be Saved In chimelo.ini !", "Error",
                MB_OK | MB_ICONEXCLAMATION);
 }

@@ -79,6 +79,9 @@ class TChimeloDialog : public TDialog {
   // Set when chimelo.ini existed but could not be read: it is then never
   // written over, lest the sounds in it be lost.
   int SettingsUnreadable;
+  // Set when the sounds differ from what chimelo.ini held when it was last
+  // read or written: a close must not lose them unasked.
+  int SoundsChanged;
   // Where the walk started, and so where chimelo.ini is.
   char DirectoryBeforeWalk[MAX_PATH];
   DWORD LastPump, LastShown;

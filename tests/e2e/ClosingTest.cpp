@@ -1,4 +1,5 @@
 #include "ChimeloTest.h"
+#include "Unwritable.h"
 
 namespace {
 
@@ -104,6 +105,43 @@ TEST_F(ClosingTest, ASaveThatFailsSaysSo) {
   ASSERT_NE(notice, nullptr);
   ASSERT_TRUE(e2e::AnswerMessageBox(notice, IDOK));
   EXPECT_EQ(FileText("chimelo.ini"), Untidy);
+}
+
+// chimelo.ini's folder cannot be written, as in a protected place. With
+// nothing changed the file still holds the sounds, and the close asks
+// nothing more. After a change it asks before the change is lost: No keeps
+// the window, and once the folder can be written again, the next close
+// saves.
+TEST_F(ClosingTest, AChangeThatCannotBeSavedAtCloseIsAskedAbout) {
+  const std::string both = "[1]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n";
+  Start(both);
+  {
+    Unwritable unwritable(directory.Path());
+    if (!unwritable.made) GTEST_SKIP() << "this file system cannot make a directory unwritable";
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(e2e::AnswerMessageBox(WaitForQuestion(*chimelo), IDYES));
+    ASSERT_TRUE(chimelo->WaitForExit(15000)) << "a second question was asked";
+  }
+  EXPECT_EQ(FileText("chimelo.ini"), both);
+
+  Start();
+  Unwritable unwritable(directory.Path());
+  ASSERT_TRUE(e2e::SelectListEntry(Control(IDC_ASSOCIATED_LIST), 0));
+  ASSERT_TRUE(e2e::Click(Control(IDC_REMOVE_FROM_CURRENT)));
+  Answer("Chimelo !", "Do You Really Want To Remove This Sound ?", IDYES);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  Answer("Chimelo !", Question, IDYES);
+  Answer("Chimelo !", "The Sounds Could Not Be Saved In chimelo.ini !\nClose Anyway ?", IDNO);
+  EXPECT_TRUE(IsWindowVisible(frame));
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)),
+            std::vector<std::string>{"C:\\B.WAV"});
+  EXPECT_EQ(FileText("chimelo.ini"), both);
+
+  unwritable.Writable();
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(e2e::AnswerMessageBox(WaitForQuestion(*chimelo), IDYES));
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\B.WAV\r\n");
 }
 
 TEST_F(ClosingTest, YesWritesTheSettingsTidiedEvenWhenNothingChanged) {
