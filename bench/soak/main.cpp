@@ -16,6 +16,7 @@
 #include "ResourceTable.h"
 #include "resources/ResourceIds.h"
 #include "scheme/EventTable.h"
+#include "tests/support/BesideThisProgram.h"
 #include "tests/support/ScratchDirectory.h"
 
 namespace {
@@ -40,13 +41,6 @@ std::string SettingsText() {
               ".WAV\r\n";
   }
   return text;
-}
-
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string text = path;
-  return text.substr(0, text.rfind('\\') + 1) + name;
 }
 
 double Seconds() {
@@ -93,7 +87,8 @@ int main(int argc, char** argv) {
   std::printf("soak: %d ticks and %d event selections\n", rounds * TicksPerRound, rounds);
   ResourceTable table;
   table.Add("start", MeasureResources(process.get(), chimelo.Id()));
-  if (!table.Complete(0)) return Fail("Chimelo's resources cannot be measured: " + table.Missing(0));
+  if (!table.Complete(0))
+    return Fail("Chimelo's resources cannot be measured: " + table.Missing(0));
 
   const double start = Seconds();
   for (int round = 1; round <= rounds; ++round) {
@@ -101,8 +96,7 @@ int main(int argc, char** argv) {
     if (!chimelo.Running())
       return Fail("chimelo.exe stopped" + where + ", exit code " +
                   std::to_string(chimelo.ExitCode()));
-    for (int tick = 0; tick < TicksPerRound; ++tick)
-      e2e::PostTimerTick(dialog, e2e::RotationTimer);
+    for (int tick = 0; tick < TicksPerRound; ++tick) e2e::PostTimerTick(dialog, e2e::RotationTimer);
     // The selection refills the owner-drawn sounds list. Paints wait for an
     // empty queue, so settling each round is what makes every refill paint.
     if (!e2e::SelectListEntry(events, (round - 1) % EventCount))

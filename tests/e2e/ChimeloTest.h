@@ -14,6 +14,7 @@
 #include "Driver.h"
 #include "resources/ResourceIds.h"
 #include "scheme/EventTable.h"
+#include "tests/support/BesideThisProgram.h"
 #include "tests/support/ScratchDirectory.h"
 
 class ChimeloTest : public ::testing::Test {
@@ -90,10 +91,7 @@ class ChimeloTest : public ::testing::Test {
 
   // A program built beside the test programs.
   static std::string ProgramPath(const char* program = "chimelo.exe") {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text = path;
-    return text.substr(0, text.rfind('\\') + 1) + program;
+    return BesideThisProgram(program);
   }
 
   std::string screenshots_ = [] {

@@ -9,15 +9,11 @@
 #include <vector>
 
 #include "Version.h"
+#include "tests/support/BesideThisProgram.h"
 
 namespace {
 
-std::string ProgramPath() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text = path;
-  return text.substr(0, text.rfind('\\') + 1) + "chimelo.exe";
-}
+std::string ProgramPath() { return BesideThisProgram("chimelo.exe"); }
 
 // The program's manifest as the system's activation context sees it.
 class Manifest {

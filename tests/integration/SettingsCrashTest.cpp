@@ -9,18 +9,14 @@
 #include <random>
 #include <string>
 
+#include "tests/support/BesideThisProgram.h"
 #include "tests/support/ScratchDirectory.h"
 #include "helpers/settings-saver/SampleTables.h"
 #include "scheme/Settings.h"
 
 namespace {
 
-std::string SaverPath() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text = path;
-  return text.substr(0, text.rfind('\\') + 1) + "settings-saver.exe";
-}
+std::string SaverPath() { return BesideThisProgram("settings-saver.exe"); }
 
 std::string SavedText(char which) {
   auto sounds = std::make_unique<SoundTable>();
