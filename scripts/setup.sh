@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Chimelo needs on Debian 12:
 # the mingw-w64 cross compilers, Wine with its 32-bit half, GoogleTest's
-# sources, and the virtual display and sound server of the end-to-end tests.
+# sources, NSIS for the installer, and the virtual display and sound
+# server of the end-to-end tests.
 # Installs only what is missing, so it is quick and safe to repeat.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386 fonts-wine
+  nsis
   xvfb xauth x11-apps x11-utils imagemagick
   pulseaudio pulseaudio-utils libpulse0:i386
 )

@@ -58,9 +58,10 @@ start() {
   bash "$here/wine-prefix.sh" "$WINEPREFIX" "$3"
   timeout 120 "$WINE" regedit /S "$("$WINE" winepath -w "$here/test-session.reg")"
   map_drives
-  # A test makes the Windows directory unwritable for a while; a test run
-  # that was killed may have left it so.
+  # Tests make the Windows directory and folders of the user's unwritable
+  # for a while; a test run that was killed may have left them so.
   chattr -i "$WINEPREFIX/drive_c/windows" 2>/dev/null || true
+  find "$WINEPREFIX/drive_c/users" -xdev -type d -exec chattr -i {} + 2>/dev/null || true
 
   export XDG_RUNTIME_DIR=$dir/pulse
   mkdir -p "$XDG_RUNTIME_DIR"
