@@ -17,6 +17,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/support/BesideThisProgram.h"
 #include "tests/support/ScratchDirectory.h"
+#include "tests/support/VersionResource.h"
 
 namespace {
 
@@ -171,6 +172,7 @@ class InstallerTest : public ::testing::Test {
 };
 
 TEST_F(InstallerTest, ASilentInstallPutsTheProgramItsShortcutsAndItsEntryInPlace) {
+  EXPECT_EQ(VersionResource(installer).Text("ProductVersion"), CHIMELO_VERSION);
   Install();
   DWORD type = 0;
   ASSERT_TRUE(GetBinaryTypeA(program.c_str(), &type));

@@ -10,6 +10,7 @@
 
 #include "Version.h"
 #include "tests/support/BesideThisProgram.h"
+#include "tests/support/VersionResource.h"
 
 namespace {
 
@@ -97,36 +98,21 @@ TEST(ProgramResourcesTest, TheManifestRunsChimeloAsInvokedOnEveryWindowsFromVist
 }
 
 TEST(ProgramResourcesTest, TheVersionResourceNamesChimeloAndTheBuildsVersion) {
-  const std::string path = ProgramPath();
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-  ASSERT_GT(size, 0u);
-  std::vector<char> data(size);
-  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, data.data()));
-
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  const VersionResource version(ProgramPath());
+  const VS_FIXEDFILEINFO* fixed = version.Fixed();
+  ASSERT_NE(fixed, nullptr);
   const WORD numbers[] = {CHIMELO_VERSION_NUMBERS};
   EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(numbers[1], numbers[0]));
   EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(numbers[3], numbers[2]));
   EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
   EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 
-  auto text = [&](const std::string& name) -> std::string {
-    char* value = nullptr;
-    UINT length = 0;
-    const std::string query = "\\StringFileInfo\\040904B0\\" + name;
-    if (!VerQueryValueA(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
-      return "<none>";
-    return value;
-  };
-  EXPECT_EQ(text("FileDescription"), "Chimelo");
-  EXPECT_EQ(text("ProductName"), "Chimelo");
-  EXPECT_EQ(text("FileVersion"), CHIMELO_VERSION);
-  EXPECT_EQ(text("ProductVersion"), CHIMELO_VERSION);
-  EXPECT_EQ(text("OriginalFilename"), "chimelo.exe");
-  EXPECT_EQ(text("CompanyName"), "<none>");
+  EXPECT_EQ(version.Text("FileDescription"), "Chimelo");
+  EXPECT_EQ(version.Text("ProductName"), "Chimelo");
+  EXPECT_EQ(version.Text("FileVersion"), CHIMELO_VERSION);
+  EXPECT_EQ(version.Text("ProductVersion"), CHIMELO_VERSION);
+  EXPECT_EQ(version.Text("OriginalFilename"), "chimelo.exe");
+  EXPECT_EQ(version.Text("CompanyName"), "<none>");
 }
 
 }  // namespace
