@@ -100,7 +100,14 @@ bool TChimeloDialog::CanClose() {
                "It.\nThe Sounds You Added Will Be Lost.\nClose Anyway ?",
                "Chimelo !", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
   }
-  if (!SoundsChanged || SaveSettings(Sounds)) {
+  if (!SoundsChanged) return true;
+  // A walk moves the current directory: it stops, as at Cancel, and the
+  // save goes where chimelo.ini was found.
+  if (Searching) {
+    FilesListed = 0;
+    EndWalk();
+  }
+  if (SaveSettings(Sounds)) {
     SoundsChanged = 0;
     return true;
   }

@@ -125,11 +125,14 @@ TEST_F(BrowserTest, TheRotationGoesOnDuringALongWalk) {
   EXPECT_EQ(ListedCount(), 2000);
 }
 
-// The walk stops, and the settings are written in the directory Chimelo
-// started in, not in the one being walked.
+// The walk stops, and the settings, changed before the walk, are written
+// in the directory Chimelo started in, not in the one being walked.
 TEST_F(BrowserTest, YesToTheCloseQuestionDuringAWalkSavesWhereChimeloStarted) {
   Put(L"f:\\SUB\\B.WAV");
-  Start(Untidy);
+  Start("[1]\r\n1=C:\\GONE.WAV\r\n2=C:\\A.WAV\r\n");
+  ASSERT_TRUE(e2e::SelectListEntry(Control(IDC_ASSOCIATED_LIST), 0));
+  ASSERT_TRUE(e2e::Click(Control(IDC_REMOVE_FROM_CURRENT)));
+  Answer("Chimelo !", "Do You Really Want To Remove This Sound ?", IDYES);
   ASSERT_TRUE(e2e::Click(Control(IDC_FILES)));
   PostMessageA(frame, WM_CLOSE, 0, 0);  // comes at the walk's first entry
   HWND question = e2e::WaitForMessageBox(chimelo->Id(), "Chimelo !",
