@@ -127,7 +127,8 @@ class InstallerTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(Exists(installer)) << installer << ": run scripts/package.sh first";
-    ASSERT_FALSE(Exists(installed)) << "Chimelo is installed in the test prefix already";
+    ASSERT_FALSE(Exists(installed)) << "Chimelo is installed in the test prefix already, by a "
+                                       "test run that was killed? Remove the prefix to start anew";
     ASSERT_EQ(RunningFrame(), nullptr) << "a Chimelo runs already";
     CoInitialize(nullptr);
     programsExisted_ = Exists(programs);
