@@ -1,6 +1,7 @@
 #include "app/ChimeloApp.h"
 
 #include "app/SDIDecFrame.h"
+#include "app/SessionSounds.h"
 #include "platform/CustomControls.h"
 #include "resources/ResourceIds.h"
 
@@ -14,4 +15,10 @@ void chimeloApp::BuildMainWindow() {
   frame->SetIcon(GetInstance(), IDI_SOUND);
   SetMainWindow(frame);
   CustomControls::TurnOn(GetInstance(), 0);
+}
+
+// Started at sign-in, Chimelo plays the start sound once its window is up.
+void chimeloApp::InitInstance() {
+  TApplication::InitInstance();
+  if (StartedAtSignIn(Startup.commandLine)) PlayStartSound();
 }

@@ -10,4 +10,5 @@ class chimeloApp : public TApplication {
 
  protected:
   void BuildMainWindow() override;
+  void InitInstance() override;
 };

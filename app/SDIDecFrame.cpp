@@ -1,5 +1,7 @@
 #include "app/SDIDecFrame.h"
 
+#include "app/SessionSounds.h"
+
 #include "dialog/ChimeloDialog.h"
 #include "resources/ResourceIds.h"
 
@@ -22,7 +24,12 @@ void SDIDecFrame::ConfirmClose(int code) {
 }
 
 // The session is ending: the program goes as after a Yes to the close
-// question, so its tear-down saves the sounds, but nobody is asked.
+// question, but nobody is asked. The dialog goes first, and its tear-down
+// saves the sounds; then the exit sound plays while the frame, still there,
+// holds the session's end.
 void SDIDecFrame::EvEndSession(bool ending) {
-  if (ending) Destroy();
+  if (!ending) return;
+  client_->Destroy();
+  PlayExitSound(GetHandle());
+  Destroy();
 }

@@ -109,9 +109,11 @@ Section "Chimelo" Program
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; Started with /signin, Chimelo plays the start sound where Windows no longer
+; does. An upgrade writes the shortcut anew, switch and all.
 Section "Start Chimelo when I sign in" SignIn
   SetOutPath "${DATA}"
-  CreateShortcut "$SMSTARTUP\Chimelo.lnk" "$INSTDIR\chimelo.exe" "" "$INSTDIR\chimelo.exe" 0 SW_SHOWMINIMIZED
+  CreateShortcut "$SMSTARTUP\Chimelo.lnk" "$INSTDIR\chimelo.exe" "/signin" "$INSTDIR\chimelo.exe" 0 SW_SHOWMINIMIZED
 SectionEnd
 
 ; The mirror of the two sections above. The data folder stays: chimelo.ini

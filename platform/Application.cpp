@@ -50,7 +50,7 @@ void TApplication::Dispatch(MSG& message) {
   ThrowKept();
 }
 
-int TApplication::Run() {
+void TApplication::InitInstance() {
   BuildMainWindow();
   if (!mainWindow_) throw xmsg("No main window");
   mainWindow_->Create();
@@ -58,7 +58,10 @@ int TApplication::Run() {
   ShowWindow(mainWindow_->GetHandle(), nCmdShow);
   UpdateWindow(mainWindow_->GetHandle());
   ThrowKept();
+}
 
+int TApplication::Run() {
+  InitInstance();
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
   return static_cast<int>(message.wParam);

@@ -45,6 +45,8 @@ class TApplication {
 
  protected:
   virtual void BuildMainWindow() = 0;
+  // Builds the main window, creates it and shows it, painted.
+  virtual void InitInstance();
   void SetMainWindow(TDecoratedFrame* frame);
 
   int nCmdShow;

@@ -79,6 +79,8 @@ start() {
   parec -d cap.monitor --raw --format=s16le --rate=8000 --channels=1 --latency-msec=20 \
     > "$dir/capture.raw" 2>/dev/null &
   echo $! > "$dir/capture.pid"
+  # The recording begins some seconds later: what plays before is lost.
+  timeout 20 bash -c "until [ -s '$dir/capture.raw' ]; do sleep 0.1; done"
 
   cat > "$dir/session.env" <<ENV
 export WINEPREFIX=$WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -29,11 +29,13 @@ bool Settle(HWND window, DWORD timeoutMs = 10000);
 
 // --- The process ---------------------------------------------------------
 
-// chimelo.exe started in a working directory of the test's choosing. The
-// destructor terminates it if it is still running.
+// chimelo.exe started in a working directory of the test's choosing, with
+// these arguments after its name. The destructor terminates it if it is
+// still running.
 class ChimeloProcess {
  public:
-  ChimeloProcess(const std::string& exePath, const std::string& workingDirectory);
+  ChimeloProcess(const std::string& exePath, const std::string& workingDirectory,
+                 const std::string& arguments = "");
   ~ChimeloProcess();
   ChimeloProcess(const ChimeloProcess&) = delete;
   ChimeloProcess& operator=(const ChimeloProcess&) = delete;
@@ -49,6 +51,10 @@ class ChimeloProcess {
  private:
   PROCESS_INFORMATION process_ = {};
 };
+
+// Runs a command line to its end: its exit code, or -1 when it could not be
+// started or did not end within timeoutMs.
+long RunToTheEnd(std::string commandLine, DWORD timeoutMs = 60000);
 
 // --- Windows -------------------------------------------------------------
 
@@ -156,6 +162,13 @@ class SoundCapture {
 
 // The amplitude, in sample units, of the frequency in the samples.
 double ToneLevel(const std::vector<short>& samples, double frequency);
+
+// Where the frequency sounds in the samples, in seconds from their start:
+// one span each time it plays.
+struct Span {
+  double from, to;
+};
+std::vector<Span> ToneSpans(const std::vector<short>& samples, double frequency);
 
 // --- Screenshots ---------------------------------------------------------
 

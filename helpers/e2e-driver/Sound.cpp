@@ -71,4 +71,20 @@ double ToneLevel(const std::vector<short>& samples, double frequency) {
   return 2 * std::sqrt(power) / samples.size();
 }
 
+// In steps of 50 ms; a gap shorter than 200 ms, where the recording faltered,
+// does not end a span.
+std::vector<Span> ToneSpans(const std::vector<short>& samples, double frequency) {
+  const size_t step = SoundCapture::Rate / 20;
+  const double stepSeconds = 0.05, longestGap = 0.2;
+  std::vector<Span> spans;
+  for (size_t at = 0; at + step <= samples.size(); at += step) {
+    const std::vector<short> part(samples.begin() + at, samples.begin() + at + step);
+    if (ToneLevel(part, frequency) < 500) continue;
+    const double from = static_cast<double>(at) / SoundCapture::Rate;
+    if (spans.empty() || from - spans.back().to > longestGap) spans.push_back({from, from});
+    spans.back().to = from + stepSeconds;
+  }
+  return spans;
+}
+
 }  // namespace e2e

@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "Driver.h"
+#include "ReportedWindows.h"
 #include "Version.h"
 #include "resources/ResourceIds.h"
+#include "scheme/EventTable.h"
 #include "tests/support/BesideThisProgram.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/support/VersionResource.h"
@@ -41,29 +43,12 @@ bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Runs a command line to its end: its exit code, or -1 when it could not
-// be started or did not end within a minute.
-long RunToTheEnd(std::string commandLine) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process;
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process))
-    return -1;
-  DWORD code = STILL_ACTIVE;
-  if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
-    GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code == STILL_ACTIVE ? -1 : static_cast<long>(code);
-}
-
 struct Shortcut {
-  std::string target, startIn;
+  std::string target, arguments, startIn;
   int showCommand = -1;
 };
 
-// Target and start-in as the shell reads them. The show command comes from
+// Target, arguments and start-in as the shell reads them. The show command comes from
 // the file itself (the 32-bit value at 0x3C): Wine's IShellLink reports 1
 // for a shortcut that holds 7.
 Shortcut ReadShortcut(const std::string& path) {
@@ -77,6 +62,7 @@ Shortcut ReadShortcut(const std::string& path) {
   if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
       SUCCEEDED(file->Load(std::wstring(path.begin(), path.end()).c_str(), STGM_READ))) {
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0))) shortcut.target = text;
+    if (SUCCEEDED(link->GetArguments(text, MAX_PATH))) shortcut.arguments = text;
     if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) shortcut.startIn = text;
   }
   if (file) file->Release();
@@ -124,6 +110,13 @@ class InstallerTest : public ::testing::Test {
   const std::string settings = data + "\\chimelo.ini";
   const std::string startMenuShortcut = Folder(CSIDL_PROGRAMS) + "\\Chimelo.lnk";
   const std::string signInShortcut = Folder(CSIDL_STARTUP) + "\\Chimelo.lnk";
+  // The test's working directory, where screenshots go, beside the test
+  // session's recording of what plays.
+  const std::string screenshots = [] {
+    char path[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, path);
+    return std::string(path);
+  }();
 
   void SetUp() override {
     ASSERT_TRUE(Exists(installer)) << installer << ": run scripts/package.sh first";
@@ -165,15 +158,19 @@ class InstallerTest : public ::testing::Test {
     CoUninitialize();
   }
 
-  void Install() { ASSERT_EQ(RunToTheEnd("\"" + installer + "\" /S"), 0); }
+  void Install() { ASSERT_EQ(e2e::RunToTheEnd("\"" + installer + "\" /S"), 0); }
 
  private:
   bool programsExisted_ = false, dataExisted_ = false;
   std::string settingsBefore_;
 };
 
+// Installed over an installation whose sign-in shortcut is a plain one, as
+// it was before the sign-in start played the start sound.
 TEST_F(InstallerTest, ASilentInstallPutsTheProgramItsShortcutsAndItsEntryInPlace) {
   EXPECT_EQ(VersionResource(installer).Text("ProductVersion"), CHIMELO_VERSION);
+  Install();
+  ASSERT_TRUE(CopyFileA(startMenuShortcut.c_str(), signInShortcut.c_str(), FALSE));
   Install();
   DWORD type = 0;
   ASSERT_TRUE(GetBinaryTypeA(program.c_str(), &type));
@@ -181,10 +178,15 @@ TEST_F(InstallerTest, ASilentInstallPutsTheProgramItsShortcutsAndItsEntryInPlace
   EXPECT_TRUE(Exists(installed + "\\uninstall.exe"));
   EXPECT_TRUE(GetFileAttributesA(data.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
-  for (const auto& [path, showCommand] : {std::pair{startMenuShortcut, SW_SHOWNORMAL},
-                                          std::pair{signInShortcut, SW_SHOWMINNOACTIVE}}) {
+  const struct {
+    std::string path, arguments;
+    int showCommand;
+  } shortcuts[] = {{startMenuShortcut, "", SW_SHOWNORMAL},
+                   {signInShortcut, "/signin", SW_SHOWMINNOACTIVE}};
+  for (const auto& [path, arguments, showCommand] : shortcuts) {
     const Shortcut shortcut = ReadShortcut(path);
     EXPECT_EQ(shortcut.target, program) << path;
+    EXPECT_EQ(shortcut.arguments, arguments) << path;
     EXPECT_EQ(shortcut.startIn, data) << path;
     EXPECT_EQ(shortcut.showCommand, showCommand) << path;
   }
@@ -201,12 +203,23 @@ TEST_F(InstallerTest, ASilentInstallPutsTheProgramItsShortcutsAndItsEntryInPlace
 }
 
 // wineboot without options starts what the Startup folder holds, as a
-// sign-in does: Chimelo runs from where it was installed and reads its
-// sounds from the data folder.
-TEST_F(InstallerTest, TheSignInStartsTheInstalledChimeloInTheDataFolder) {
+// sign-in does: Chimelo runs from where it was installed, reads its sounds
+// from the data folder and, on Windows 10, plays the start sound once.
+TEST_F(InstallerTest, TheSignInStartsTheInstalledChimeloInTheDataFolderAndItPlaysTheStartSound) {
+  ReportedWindows windows10("win10");
+  e2e::SoundCapture capture(screenshots + "\\..\\wine\\capture.raw");
+  ScratchDirectory sounds;
+  const std::string start = sounds.Path() + "\\start.wav";
+  const double tone = 880;
+  ASSERT_TRUE(e2e::WriteToneWav(start, tone, 22050 / 2));
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, EventKeyTable[4], nullptr, REG_SZ, start.c_str(),
+                            static_cast<DWORD>(start.size() + 1)),
+            ERROR_SUCCESS);
   Install();
   WriteFileText(settings.c_str(), "[1]\r\n1=C:\\SIGNIN.WAV\r\n");
-  RunToTheEnd("wineboot.exe");
+  capture.Mark();
+  const DWORD begun = GetTickCount();
+  e2e::RunToTheEnd("wineboot.exe");
   HWND frame = nullptr;
   ASSERT_TRUE(
       e2e::WaitUntil([&] { return (frame = RunningFrame()) && IsWindowVisible(frame); }, 30000));
@@ -221,6 +234,7 @@ TEST_F(InstallerTest, TheSignInStartsTheInstalledChimeloInTheDataFolder) {
   EXPECT_EQ(std::string(image), program);
   EXPECT_EQ(e2e::ListItemPaths(e2e::Control(e2e::Dialog(frame), IDC_ASSOCIATED_LIST)),
             std::vector<std::string>{"C:\\SIGNIN.WAV"});
+  EXPECT_EQ(e2e::ToneSpans(capture.After(GetTickCount() - begun + 2000), tone).size(), 1u);
 }
 
 TEST_F(InstallerTest, WhileChimeloRunsASilentInstallEndsWithAnErrorAndChangesNothing) {
@@ -229,7 +243,7 @@ TEST_F(InstallerTest, WhileChimeloRunsASilentInstallEndsWithAnErrorAndChangesNot
   ScratchDirectory scratch;
   e2e::ChimeloProcess chimelo(BesideThisProgram("chimelo.exe"), scratch.Path());
   ASSERT_NE(e2e::WaitForFrame(chimelo.Id(), 30000), nullptr);
-  EXPECT_NE(RunToTheEnd("\"" + installer + "\" /S"), 0);
+  EXPECT_NE(e2e::RunToTheEnd("\"" + installer + "\" /S"), 0);
   EXPECT_EQ(FileText(program.c_str()), "the installed program");
 }
 
@@ -243,7 +257,7 @@ TEST_F(InstallerTest, TheUninstallRemovesWhatItInstalledAndKeepsTheDataAsDoesARe
   CreateDirectoryA((data + "\\Sounds").c_str(), nullptr);
   WriteFileText(sound.c_str(), "RIFF");
 
-  ASSERT_EQ(RunToTheEnd("\"" + installed + "\\uninstall.exe\" /S"), 0);
+  ASSERT_EQ(e2e::RunToTheEnd("\"" + installed + "\\uninstall.exe\" /S"), 0);
   // It goes on from a copy of itself, and takes the entry last.
   ASSERT_TRUE(e2e::WaitUntil([&] { return !EntryExists(); }, 30000));
   EXPECT_FALSE(Exists(installed));
@@ -261,8 +275,6 @@ TEST_F(InstallerTest, TheUninstallRemovesWhatItInstalledAndKeepsTheDataAsDoesARe
 
 // The page that offers the sign-in start, saved for the README.
 TEST_F(InstallerTest, TheComponentsPageShowsAndCancelLeavesNothing) {
-  char screenshots[MAX_PATH];  // the test's working directory
-  GetCurrentDirectoryA(MAX_PATH, screenshots);
   e2e::ChimeloProcess setup(installer, screenshots);
   ASSERT_TRUE(setup.Started());
   HWND window = nullptr, next = nullptr;
@@ -292,7 +304,7 @@ TEST_F(InstallerTest, TheComponentsPageShowsAndCancelLeavesNothing) {
   };
   ASSERT_TRUE(e2e::WaitUntil(componentsShow, 10000));
   EXPECT_TRUE(
-      e2e::Screenshot(window).SaveBmp(std::string(screenshots) + "\\installer-components.bmp"));
+      e2e::Screenshot(window).SaveBmp(screenshots + "\\installer-components.bmp"));
 
   ASSERT_TRUE(e2e::Click(GetDlgItem(window, IDCANCEL)));
   HWND question = nullptr;
