@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Chimelo needs on Debian 12:
 # the mingw-w64 cross compilers, Wine with its 32-bit half, GoogleTest's
-# sources, NSIS for the installer, and the virtual display and sound
-# server of the end-to-end tests.
+# sources, zlib for the artwork tool's PNG images, NSIS for the installer,
+# and the virtual display and sound server of the end-to-end tests.
 # Installs only what is missing, so it is quick and safe to repeat.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest
+  cmake ninja-build g++ googletest zlib1g-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386 fonts-wine
   nsis

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 #include "Palette.h"
@@ -26,21 +27,27 @@ struct Placed {
   int x, y;
 };
 
+// How much of `over` shows at `alpha`, the rest from `under`.
+std::uint8_t Blend(int over, int under, int alpha) {
+  return static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
+}
+
 class Canvas {
  public:
   Canvas(int width, int height) {
     image_.width = width;
     image_.height = height;
-    image_.rgb.resize(3 * static_cast<std::size_t>(width) * height);
+    image_.rgba.resize(4 * static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) Set(x, y, kDesktop);
   }
 
   void Set(int x, int y, Rgb c) {
-    const std::size_t at = 3 * (static_cast<std::size_t>(y) * image_.width + x);
-    image_.rgb[at] = c.r;
-    image_.rgb[at + 1] = c.g;
-    image_.rgb[at + 2] = c.b;
+    const std::size_t at = 4 * (static_cast<std::size_t>(y) * image_.width + x);
+    image_.rgba[at] = c.r;
+    image_.rgba[at + 1] = c.g;
+    image_.rgba[at + 2] = c.b;
+    image_.rgba[at + 3] = 255;
   }
 
   void Fill(int x, int y, int size, Rgb c) {
@@ -49,17 +56,20 @@ class Canvas {
   }
 
   void Draw(const Placed& p) {
-    const Picture& pic = p.item->picture;
-    for (int y = 0; y < pic.height; ++y)
-      for (int x = 0; x < pic.width; ++x) {
-        const int pixel = pic.At(x, y);
+    const RgbaImage& image = p.item->image;
+    for (int y = 0; y < image.height; ++y)
+      for (int x = 0; x < image.width; ++x) {
+        const std::uint8_t* pixel =
+            &image.rgba[4 * (static_cast<std::size_t>(y) * image.width + x)];
         // Checks two source pixels wide, so they can't be mistaken for art.
         const Rgb check = (x / 2 + y / 2) % 2 ? kCheckDark : kCheckLight;
+        const int alpha = pixel[3];
         Fill(p.x + x * kZoom, p.y + y * kZoom, kZoom,
-             pixel == kTransparent ? check : kVgaPalette[pixel]);
+             {Blend(pixel[0], check.r, alpha), Blend(pixel[1], check.g, alpha),
+              Blend(pixel[2], check.b, alpha)});
       }
     int x = p.x;
-    const int y = p.y + pic.height * kZoom + kLabelZoom * 2;
+    const int y = p.y + image.height * kZoom + kLabelZoom * 2;
     for (char digit : p.item->id) {
       const int glyph = kDigits[digit - '0'];
       for (int row = 0; row < 5; ++row)
@@ -70,26 +80,26 @@ class Canvas {
     }
   }
 
-  RgbImage Take() { return std::move(image_); }
+  RgbaImage Take() { return std::move(image_); }
 
  private:
-  RgbImage image_;
+  RgbaImage image_;
 };
 }  // namespace
 
-RgbImage Gallery(const std::vector<Labelled>& icons, const std::vector<Labelled>& buttons) {
+RgbaImage Gallery(const std::vector<std::vector<Labelled>>& groups) {
   int widest = 0;
-  for (const auto* group : {&icons, &buttons})
-    for (const Labelled& item : *group) widest = std::max(widest, item.picture.width);
+  for (const auto& group : groups)
+    for (const Labelled& item : group) widest = std::max(widest, item.image.width);
   const int width = kGap + kWidestPerRow * (widest * kZoom + kGap);
 
   // Flow each group left to right, wrapping at the gallery's width.
   std::vector<Placed> placed;
   int y = kGap;
-  for (const auto* group : {&icons, &buttons}) {
+  for (const auto& group : groups) {
     int x = kGap, row_height = 0;
-    for (const Labelled& item : *group) {
-      const int w = item.picture.width * kZoom, h = item.picture.height * kZoom;
+    for (const Labelled& item : group) {
+      const int w = item.image.width * kZoom, h = item.image.height * kZoom;
       if (x + w + kGap > width) {
         x = kGap;
         y += row_height;

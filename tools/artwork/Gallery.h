@@ -2,15 +2,14 @@
 #include <string>
 #include <vector>
 
-#include "Picture.h"
-#include "Png.h"
+#include "RgbaImage.h"
 
 struct Labelled {
   std::string id;  // digits only: the label font has nothing else
-  Picture picture;
+  RgbaImage image;
 };
 
-// Every picture enlarged 4x with its id beneath, icons first on a
-// checkerboard that shows their transparency, then the buttons, on the
-// teal of a classic desktop.
-RgbImage Gallery(const std::vector<Labelled>& icons, const std::vector<Labelled>& buttons);
+// Every image enlarged 4x with its id beneath, on the teal of a classic
+// desktop, with a checkerboard showing through where it is transparent.
+// Each group, such as the icons at one size, starts a new row.
+RgbaImage Gallery(const std::vector<std::vector<Labelled>>& groups);

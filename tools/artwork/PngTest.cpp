@@ -1,7 +1,9 @@
 #include "Png.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -12,44 +14,45 @@ std::uint32_t BigEndian(const Bytes& b, std::size_t at) {
   return b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3];
 }
 
-TEST(Png, ChecksumsMatchTheirPublishedCheckValues) {
-  const std::string digits = "123456789";
-  EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>(digits.data()), digits.size()),
-            0xCBF43926u);
-  const std::string word = "Wikipedia";
-  EXPECT_EQ(Adler32(reinterpret_cast<const std::uint8_t*>(word.data()), word.size()), 0x11E60398u);
-}
-
-// An image too big for one stored block: walk the blocks and check they
-// join back into the scanlines, each with a filter byte of 0.
-TEST(Png, ALargeImageSpansStoredBlocksThatJoinBackUp) {
-  RgbImage image{200, 150, {}};
-  for (int i = 0; i < 3 * 200 * 150; ++i) image.rgb.push_back(i * 7 % 251);
+// Walks the chunks, checking each one's CRC, and inflates the image data
+// back into the scanlines: each row the image's, after a filter byte of 0.
+TEST(Png, TheImageDataInflatesBackToTheRows) {
+  RgbaImage image{200, 150, {}};
+  for (int i = 0; i < 4 * 200 * 150; ++i) image.rgba.push_back(i * 7 % 251);
   const Bytes png = PngFile(image);
 
-  const std::size_t ihdr = 8, idat = ihdr + 12 + 13;
-  ASSERT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
-  const std::size_t end = idat + 8 + BigEndian(png, idat);
-  std::size_t at = idat + 8 + 2;  // past the zlib header
-  Bytes joined;
-  int blocks = 0;
-  for (bool last = false; !last; ++blocks) {
-    last = png[at] & 1;
-    const unsigned len = png[at + 1] | png[at + 2] << 8;
-    const unsigned nlen = png[at + 3] | png[at + 4] << 8;
-    ASSERT_EQ(len ^ 0xFFFF, nlen);
-    joined.insert(joined.end(), png.begin() + at + 5, png.begin() + at + 5 + len);
-    at += 5 + len;
+  ASSERT_EQ(Bytes(png.begin(), png.begin() + 8),
+            (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
+  std::vector<std::string> types;
+  Bytes header, deflated;
+  for (std::size_t at = 8; at < png.size();) {
+    const std::uint32_t size = BigEndian(png, at);
+    ASSERT_LE(at + 12 + size, png.size());
+    EXPECT_EQ(BigEndian(png, at + 8 + size), crc32(0, &png[at + 4], 4 + size));
+    const std::string type(png.begin() + at + 4, png.begin() + at + 8);
+    const Bytes data(png.begin() + at + 8, png.begin() + at + 8 + size);
+    types.push_back(type);
+    if (type == "IHDR") header = data;
+    if (type == "IDAT") deflated.insert(deflated.end(), data.begin(), data.end());
+    at += 12 + size;
   }
-  EXPECT_EQ(blocks, 2);
-  EXPECT_EQ(at + 4, end);  // only the Adler-32 follows
-  EXPECT_EQ(BigEndian(png, at), Adler32(joined.data(), joined.size()));
+  EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+  ASSERT_EQ(header.size(), 13u);
+  EXPECT_EQ(BigEndian(header, 0), 200u);
+  EXPECT_EQ(BigEndian(header, 4), 150u);
+  EXPECT_EQ(Bytes(header.begin() + 8, header.end()), (Bytes{8, 6, 0, 0, 0}));  // 8-bit RGBA
 
-  ASSERT_EQ(joined.size(), 150u * (1 + 600));
+  const std::size_t row = 1 + 4 * 200;
+  Bytes scanlines(150 * row);
+  uLongf size = scanlines.size();
+  ASSERT_EQ(uncompress(scanlines.data(), &size, deflated.data(), deflated.size()), Z_OK);
+  ASSERT_EQ(size, scanlines.size());
+  EXPECT_LT(deflated.size(), scanlines.size());
   for (int y = 0; y < 150; ++y) {
-    EXPECT_EQ(joined[y * 601], 0);
-    EXPECT_TRUE(std::equal(image.rgb.begin() + y * 600, image.rgb.begin() + (y + 1) * 600,
-                           joined.begin() + y * 601 + 1));
+    EXPECT_EQ(scanlines[y * row], 0);
+    EXPECT_TRUE(std::equal(image.rgba.begin() + y * (row - 1),
+                           image.rgba.begin() + (y + 1) * (row - 1),
+                           scanlines.begin() + y * row + 1));
   }
 }
 

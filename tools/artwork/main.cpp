@@ -5,12 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "Button.h"
 #include "DibFiles.h"
+#include "Downscale.h"
 #include "Gallery.h"
 #include "PixelMap.h"
 #include "Png.h"
@@ -23,53 +25,129 @@ constexpr int kButtonWidth = 62;
 constexpr int kButtonHeight = 38;
 // A pressed image's resource id is its normal image's plus this.
 constexpr int kPressedOffset = 2000;
+// The name of a map drawn for 200 % display scale ends in this.
+const std::string kDoubled = "@2x";
+
+// An icon's images beside the 32 x 32 one, all from its 64 x 64 drawing.
+constexpr int kLargerIconSizes[] = {40, 48, 64};
+
+// Button bitmaps for 125, 150 and 200 % display scale, all from the 200 %
+// drawing, so that none is stretched up.
+struct LargerButton {
+  const char* suffix;  // of the file name
+  int width, height;
+};
+constexpr LargerButton kLargerButtons[] = {{"-125", 78, 48}, {"-150", 93, 57}, {"-200", 124, 76}};
 
 const char kUsage[] =
     "usage: artwork ART_DIR OUT_DIR\n"
-    "         writes OUT_DIR/icons/<id>.ico and OUT_DIR/bitmaps/<id>.bmp\n"
+    "         writes OUT_DIR/icons/<id>.ico and OUT_DIR/bitmaps/<id>[-<scale>].bmp\n"
     "       artwork --gallery ART_DIR PNG_FILE\n"
     "         draws every picture enlarged and labelled into PNG_FILE\n";
 
-// The pixel maps of one folder, in order of resource id, which is each
-// file's name.
-std::vector<Labelled> Load(const fs::path& dir, int width, int height, bool icons) {
-  std::vector<std::pair<long, fs::path>> maps;
+// A picture drawn for 100 % in <id>.txt and for 200 % in <id>@2x.txt.
+struct Drawing {
+  std::string id;
+  Picture normal;
+  Picture doubled;
+};
+
+// A map drawn for `scale` times 100 %: its size grows with it and so, on a
+// button, does the width of each ring of the bevel.
+Picture Read(const fs::path& path, int width, int height, int scale, bool icon) {
+  std::ifstream in(path);
+  if (!in) throw std::runtime_error(path.string() + ": cannot read");
+  Picture picture = ReadPixelMap(in, path.string(), scale * width, scale * height, icon);
+  if (!icon) CheckRaisedBevel(picture, scale, path.string());
+  return picture;
+}
+
+// The drawings of one folder, in order of resource id, which is each file's
+// name.
+std::vector<Drawing> Load(const fs::path& dir, int width, int height, bool icons) {
+  std::vector<long> ids;
   for (const auto& entry : fs::directory_iterator(dir)) {
     const fs::path& path = entry.path();
     if (path.extension() != ".txt") continue;
-    const std::string stem = path.stem().string();
-    if (stem.empty() || stem.size() > 5 ||
-        stem.find_first_not_of("0123456789") != std::string::npos)
-      throw std::runtime_error(path.string() + ": the name must be a resource id, a number");
-    maps.emplace_back(std::stol(stem), path);
+    std::string id = path.stem().string();
+    const bool doubled = id.size() > kDoubled.size() &&
+                         id.compare(id.size() - kDoubled.size(), kDoubled.size(), kDoubled) == 0;
+    if (doubled) id.resize(id.size() - kDoubled.size());
+    if (id.empty() || id.size() > 5 || id.find_first_not_of("0123456789") != std::string::npos)
+      throw std::runtime_error(path.string() + ": the name must be a resource id, a number, " +
+                               "followed by " + kDoubled + " for the 200 % drawing");
+    if (!doubled) ids.push_back(std::stol(id));
   }
-  std::sort(maps.begin(), maps.end());
+  std::sort(ids.begin(), ids.end());
 
-  std::vector<Labelled> pictures;
-  for (const auto& [id, path] : maps) {
-    std::ifstream in(path);
-    if (!in) throw std::runtime_error(path.string() + ": cannot read");
-    Picture picture = ReadPixelMap(in, path.string(), width, height, icons);
-    if (!icons) CheckRaisedBevel(picture, path.string());
-    pictures.push_back({std::to_string(id), std::move(picture)});
+  std::vector<Drawing> drawings;
+  for (long number : ids) {
+    const std::string id = std::to_string(number);
+    drawings.push_back({id, Read(dir / (id + ".txt"), width, height, 1, icons),
+                        Read(dir / (id + kDoubled + ".txt"), width, height, 2, icons)});
   }
-  return pictures;
+  return drawings;
 }
 
-std::vector<Labelled> LoadIcons(const fs::path& art) {
+std::vector<Drawing> LoadIcons(const fs::path& art) {
   return Load(art / "icons", kIconSize, kIconSize, true);
 }
 
-// Each button's normal image followed by its pressed one.
-std::vector<Labelled> LoadButtons(const fs::path& art) {
-  std::vector<Labelled> images;
-  for (Labelled& normal : Load(art / "buttons", kButtonWidth, kButtonHeight, false)) {
-    Labelled pressed = {std::to_string(std::stol(normal.id) + kPressedOffset),
-                        Pressed(normal.picture)};
-    images.push_back(std::move(normal));
-    images.push_back(std::move(pressed));
-  }
+std::vector<RgbaImage> LargerIcons(const Drawing& icon) {
+  std::vector<RgbaImage> images;
+  for (int size : kLargerIconSizes) images.push_back(AreaAverage(icon.doubled, size, size));
   return images;
+}
+
+struct Bitmap {
+  std::string id;
+  Picture picture;
+};
+
+// The bitmaps for one display scale: each button's normal image followed by
+// its pressed one.
+struct ButtonScale {
+  std::string suffix;
+  Compression compression;
+  std::vector<Bitmap> bitmaps;
+};
+
+// The 100 % bitmaps stay as they have always been. The larger ones are
+// run-length encoded, which takes a half to a third of the space.
+std::vector<ButtonScale> LoadButtons(const fs::path& art) {
+  std::vector<ButtonScale> scales = {{"", Compression::kNone, {}}};
+  for (const LargerButton& size : kLargerButtons)
+    scales.push_back({size.suffix, Compression::kRle4, {}});
+  for (const Drawing& button : Load(art / "buttons", kButtonWidth, kButtonHeight, false)) {
+    const std::string pressed_id = std::to_string(std::stol(button.id) + kPressedOffset);
+    scales[0].bitmaps.push_back({button.id, button.normal});
+    scales[0].bitmaps.push_back({pressed_id, Pressed(button.normal, 1)});
+    const Picture pressed = Pressed(button.doubled, 2);
+    for (std::size_t i = 0; i < std::size(kLargerButtons); ++i) {
+      const LargerButton& size = kLargerButtons[i];
+      std::vector<Bitmap>& bitmaps = scales[i + 1].bitmaps;
+      bitmaps.push_back({button.id, MajorityDownscale(button.doubled, size.width, size.height)});
+      bitmaps.push_back({pressed_id, MajorityDownscale(pressed, size.width, size.height)});
+    }
+  }
+  return scales;
+}
+
+// The icons at each size, then the buttons at each scale.
+std::vector<std::vector<Labelled>> GalleryGroups(const fs::path& art) {
+  const auto rgba = [](const Picture& p) { return AreaAverage(p, p.width, p.height); };
+  std::vector<std::vector<Labelled>> groups(1 + std::size(kLargerIconSizes));
+  for (const Drawing& icon : LoadIcons(art)) {
+    groups[0].push_back({icon.id, rgba(icon.normal)});
+    std::vector<RgbaImage> larger = LargerIcons(icon);
+    for (std::size_t i = 0; i < larger.size(); ++i)
+      groups[i + 1].push_back({icon.id, std::move(larger[i])});
+  }
+  for (const ButtonScale& scale : LoadButtons(art)) {
+    std::vector<Labelled>& group = groups.emplace_back();
+    for (const Bitmap& bitmap : scale.bitmaps) group.push_back({bitmap.id, rgba(bitmap.picture)});
+  }
+  return groups;
 }
 
 void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -80,12 +158,14 @@ void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 }
 
 void WriteResources(const fs::path& art, const fs::path& out) {
-  const std::vector<Labelled> icons = LoadIcons(art);
-  const std::vector<Labelled> buttons = LoadButtons(art);
-  for (const Labelled& icon : icons)
-    Write(out / "icons" / (icon.id + ".ico"), IconFile(icon.picture));
-  for (const Labelled& button : buttons)
-    Write(out / "bitmaps" / (button.id + ".bmp"), BitmapFile(button.picture));
+  const std::vector<Drawing> icons = LoadIcons(art);
+  const std::vector<ButtonScale> buttons = LoadButtons(art);
+  for (const Drawing& icon : icons)
+    Write(out / "icons" / (icon.id + ".ico"), IconFile(icon.normal, LargerIcons(icon)));
+  for (const ButtonScale& scale : buttons)
+    for (const Bitmap& bitmap : scale.bitmaps)
+      Write(out / "bitmaps" / (bitmap.id + scale.suffix + ".bmp"),
+            BitmapFile(bitmap.picture, scale.compression));
 }
 }  // namespace
 
@@ -93,7 +173,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   try {
     if (args.size() == 3 && args[0] == "--gallery") {
-      Write(args[2], PngFile(Gallery(LoadIcons(args[1]), LoadButtons(args[1]))));
+      Write(args[2], PngFile(Gallery(GalleryGroups(args[1]))));
     } else if (args.size() == 2 && args[0][0] != '-') {
       WriteResources(args[0], args[1]);
     } else {
