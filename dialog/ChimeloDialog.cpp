@@ -60,7 +60,10 @@ TChimeloDialog::TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module
 
 void TChimeloDialog::SetupWindow() {
   TDialog::SetupWindow();
-  for (int event = 0; event < EventCount; ++event) EventList->AddItemData(EventNumber(event));
+  // An entry's text is what a screen reader reads out; its item data is what
+  // the list draws from.
+  for (int event = 0; event < EventCount; ++event)
+    EventList->SetItemData(EventList->AddString(EventNameTable[event]), EventNumber(event));
   CurrentEvent = 0;
   SettingsUnreadable = !LoadSettings(Sounds);
   SoundsChanged = 0;
@@ -148,14 +151,16 @@ void TChimeloDialog::EvSetCursor() {
 }
 
 // Entry k refers to slot k of the current event, so the list shows the
-// slots as they are whenever it paints.
+// slots as they are whenever it paints; its text, the path, is read out.
 void TChimeloDialog::FillAssociatedList() {
   AssociatedList->ClearList();
   int selected = EventList->GetSelIndex();
   if (selected < 0) return;
   CurrentEvent = selected;
-  for (int slot = 0; slot < Sounds.SoundCount(CurrentEvent); ++slot)
-    AssociatedList->AddItemData(reinterpret_cast<LPARAM>(Sounds.Slot(CurrentEvent, slot)));
+  for (int slot = 0; slot < Sounds.SoundCount(CurrentEvent); ++slot) {
+    const char* path = Sounds.Slot(CurrentEvent, slot);
+    AssociatedList->SetItemData(AssociatedList->AddString(path), reinterpret_cast<LPARAM>(path));
+  }
 }
 
 void TChimeloDialog::RotateSounds() {

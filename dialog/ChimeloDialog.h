@@ -59,6 +59,7 @@ class TChimeloDialog : public TDialog {
   // The WAV browser's walk.
   int SelectedDrive();
   void ResizeFrame(int width);
+  void ShowBrowser(bool show);
   void EnableWalkControls(bool enable);
   void EndWalk();
   bool KeepWalking();
@@ -85,6 +86,8 @@ class TChimeloDialog : public TDialog {
   // Where the walk started, and so where chimelo.ini is.
   char DirectoryBeforeWalk[MAX_PATH];
   DWORD LastPump, LastShown;
+  // Where the keyboard was when the walk took it.
+  HWND FocusBeforeWalk = nullptr;
   // The icons alone do not tell every event apart: its name shows over it.
   TListBoxTips EventTips;
 };

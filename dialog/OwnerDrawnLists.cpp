@@ -1,22 +1,47 @@
 // The events list and the associated-sounds list paint their own rows: an
 // event as its icon alone, a sound as the sound icon and its path. Icons are
-// loaded for every paint and destroyed again.
+// loaded for every paint and destroyed again. The colours are the system's,
+// so a high-contrast scheme is followed; with the standard colours the rows
+// are white, and a selected sound without the focus gray, as an inactive
+// caption is.
 #include <cstring>
 
 #include "dialog/ChimeloDialog.h"
+#include "platform/DisplayScale.h"
 #include "platform/Gdi.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-const int ListItemHeight = 32;  // one icon high
+// One icon high.
+int ListItemHeight() { return Scaled(32); }
 
 // From the row's left edge to the list's right edge, one row high.
 RECT RowFrame(HWND dialog, UINT controlId, const DRAWITEMSTRUCT& draw) {
   RECT client;
   GetClientRect(GetDlgItem(dialog, static_cast<int>(controlId)), &client);
-  return {draw.rcItem.left, draw.rcItem.top, client.right, draw.rcItem.top + ListItemHeight};
+  return {draw.rcItem.left, draw.rcItem.top, client.right, draw.rcItem.top + ListItemHeight()};
 }
+
+// The keyboard's place: a frame that inverts, so that the next focus change
+// takes it off again. It lies inside the selection's frame: where both mark
+// one row, both show.
+void DrawFocusFrame(HDC dc, RECT frame) {
+  InflateRect(&frame, -Scaled(2), -Scaled(2));
+  DrawFocusRect(dc, &frame);
+}
+
+// The selection: the dotted frame of DrawFocusRect, drawn in the window-text
+// colour instead of inverting.
+void DrawSelectionFrame(HDC dc, const RECT& frame) {
+  LOGBRUSH colour = {BS_SOLID, GetSysColor(COLOR_WINDOWTEXT), 0};
+  TPen dots(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &colour, 0, nullptr));
+  TSelection pen(dc, dots), hollow(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
+}
+
+bool Selected(const DRAWITEMSTRUCT& draw) { return draw.itemState & ODS_SELECTED; }
+bool Focused(const DRAWITEMSTRUCT& draw) { return draw.itemState & ODS_FOCUS; }
 
 }  // namespace
 
@@ -30,50 +55,55 @@ void TChimeloDialog::EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw) {
 
 void TChimeloDialog::EvMeasureItem(UINT, MEASUREITEMSTRUCT& measure) {
   DefaultProcessing();
-  measure.itemHeight = ListItemHeight;
+  measure.itemHeight = ListItemHeight();
 }
 
 HBRUSH TChimeloDialog::EvCtlColor(HDC dc, HWND control, UINT controlType) {
   HBRUSH inherited = TDialog::EvCtlColor(dc, control, controlType);
-  return controlType == CTLCOLOR_LISTBOX ? StockBrush(WHITE_BRUSH) : inherited;
+  return controlType == CTLCOLOR_LISTBOX ? GetSysColorBrush(COLOR_WINDOW) : inherited;
 }
 
 // A selected event shows only the dotted frame around its row, never a
 // highlight colour.
 void TChimeloDialog::DrawEventItem(UINT controlId, DRAWITEMSTRUCT& draw) {
   RECT frame = RowFrame(GetHandle(), controlId, draw);
-  HBRUSH brush = StockBrush(WHITE_BRUSH);
   HDC dc = draw.hDC;
   if (draw.itemAction & ODA_FOCUS) {
-    DrawFocusRect(dc, &frame);  // inverting: the next focus change takes it off again
+    DrawFocusFrame(dc, frame);
     return;
   }
   if (!(draw.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
-  TSelection selected(dc, brush);
-  FillRect(dc, &draw.rcItem, brush);
-  TIcon icon(module_, static_cast<int>(draw.itemData));
-  DrawIcon(dc, draw.rcItem.left, draw.rcItem.top, icon);
-  if (draw.itemState & ODS_SELECTED) DrawFocusRect(dc, &frame);
+  FillRect(dc, &draw.rcItem, GetSysColorBrush(COLOR_WINDOW));
+  const int size = ListItemHeight();
+  TIcon icon(module_, static_cast<int>(draw.itemData), size);
+  DrawIconEx(dc, draw.rcItem.left, draw.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
+  if (Selected(draw)) DrawSelectionFrame(dc, frame);
+  if (Focused(draw)) DrawFocusFrame(dc, frame);
 }
 
-// A selected sound turns gray only while its list does not have the focus;
-// with the focus it stays white, framed around the path.
+// A selected sound takes the inactive caption's colour only while its list
+// does not have the focus; with the focus it stays white, framed around the
+// path.
 void TChimeloDialog::DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw) {
   RECT frame = RowFrame(GetHandle(), controlId, draw);
-  HBRUSH brush = StockBrush(draw.itemState == ODS_SELECTED ? GRAY_BRUSH : WHITE_BRUSH);
   HDC dc = draw.hDC;
   if (draw.itemAction & ODA_FOCUS) {
-    DrawFocusRect(dc, &frame);
+    DrawFocusFrame(dc, frame);
     return;
   }
   if (!(draw.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
-  TSelection selected(dc, brush);
-  FillRect(dc, &draw.rcItem, brush);
-  TIcon icon(module_, IDI_SOUND);
-  DrawIcon(dc, draw.rcItem.left, draw.rcItem.top, icon);
-  frame.left += ListItemHeight;
+  const bool inactive = Selected(draw) && !Focused(draw);
+  FillRect(dc, &draw.rcItem, GetSysColorBrush(inactive ? COLOR_INACTIVECAPTION : COLOR_WINDOW));
+  const int size = ListItemHeight();
+  TIcon icon(module_, IDI_SOUND, size);
+  DrawIconEx(dc, draw.rcItem.left, draw.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
+  RECT text = frame;
+  text.left += size;
   // Format 0: clipped to the row, and an "&" underlines the next character.
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   const char* path = reinterpret_cast<const char*>(draw.itemData);
-  DrawTextA(dc, path, static_cast<int>(std::strlen(path)), &frame, 0);
-  if (draw.itemState & ODS_SELECTED) DrawFocusRect(dc, &frame);
+  DrawTextA(dc, path, static_cast<int>(std::strlen(path)), &text, 0);
+  if (Selected(draw)) DrawSelectionFrame(dc, text);
+  if (Focused(draw)) DrawFocusFrame(dc, frame);
 }

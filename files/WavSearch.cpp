@@ -9,12 +9,22 @@
 #include "files/NameList.h"
 #include "platform/Application.h"
 #include "platform/DirectorySearch.h"
+#include "platform/DisplayScale.h"
 #include "resources/ResourceIds.h"
 #include "scheme/AsciiCase.h"
 
 namespace {
 
+// In pixels at 100 % display scale.
 const int FrameHeight = 380, NarrowWidth = 420, WideWidth = 730;
+
+// Cancel's name, for what it does: a screen reader reads it out.
+const char MinimizeName[] = "Minimize", StopSearchName[] = "Stop Search";
+
+// What the wide frame shows: folded away, they are hidden, so that neither
+// the keyboard nor a screen reader goes where nobody can see.
+const int BrowserControls[] = {IDC_DRIVE_COMBO, IDC_WAV_LABEL, IDC_WAV_LIST, IDC_ADD_TO_CURRENT,
+                               IDC_ADD_TO_ALL};
 
 // Everything but Cancel, in the order they are disabled and enabled again.
 const int WalkControls[] = {
@@ -35,11 +45,13 @@ const DWORD ShowInterval = 250;
 void TChimeloDialog::CmFiles() {
   if (Expanded && FilesListed) {
     Expanded = 0;
+    ShowBrowser(false);
     ResizeFrame(NarrowWidth);
     return;
   }
   Expanded = 1;
   ResizeFrame(WideWidth);
+  ShowBrowser(true);
   if (FilesListed) return;
   // Without a drive selected there is nothing to walk.
   int drive = SelectedDrive();
@@ -80,12 +92,31 @@ int TChimeloDialog::SelectedDrive() {
 
 // The frame keeps its place, comes to the top and shows.
 void TChimeloDialog::ResizeFrame(int width) {
-  SetWindowPos(Parent()->GetHandle(), nullptr, 0, 0, width, FrameHeight,
+  SetWindowPos(Parent()->GetHandle(), nullptr, 0, 0, Scaled(width), Scaled(FrameHeight),
                SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
+// The keyboard's place moves to &Files before a control that has it hides.
+void TChimeloDialog::ShowBrowser(bool show) {
+  HWND focus = GetFocus();
+  for (int id : BrowserControls) {
+    HWND control = GetDlgItem(GetHandle(), id);
+    if (!show && control == focus) FocusControl(GetDlgItem(GetHandle(), IDC_FILES));
+    ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+// A disabled control loses the keyboard: during the walk it goes to Cancel,
+// the one control that still works, which the walk renames for what it
+// does then; afterwards back to where it was.
 void TChimeloDialog::EnableWalkControls(bool enable) {
+  if (!enable) {
+    FocusBeforeWalk = GetFocus();
+    FocusControl(GetDlgItem(GetHandle(), IDCANCEL));
+  }
+  SetDlgItemTextA(GetHandle(), IDCANCEL, enable ? MinimizeName : StopSearchName);
   for (int id : WalkControls) EnableWindow(GetDlgItem(GetHandle(), id), enable);
+  if (enable && FocusBeforeWalk && IsWindowVisible(FocusBeforeWalk)) FocusControl(FocusBeforeWalk);
 }
 
 // The current directory goes back to where the walk started, and the

@@ -17,6 +17,11 @@ const TResponseTable TDialog::ResponseTable(ResponseRows, &TWindow::ResponseTabl
 namespace {
 const COLORREF Gray = RGB(192, 192, 192);
 
+bool IsButton(HWND control) {
+  char name[8];
+  return GetClassNameA(control, name, sizeof name) && lstrcmpiA(name, "Button") == 0;
+}
+
 // The dialog's work is done by its window procedure; the dialog manager
 // sends WM_INITDIALOG only to a dialog that has a dialog procedure.
 INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -50,6 +55,11 @@ void TDialog::Create() {
 
 LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    // Owner-drawn buttons are bitmap buttons: each grows to hold its picture.
+    for (HWND child = GetWindow(GetHandle(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT))
+      if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW && IsButton(child))
+        FitBitmapButton(module_, child);
     for (int i = 0; i < childCount_; ++i) children_[i]->Bind(GetHandle());
     SetupWindow();
     setUp_ = true;

@@ -13,6 +13,10 @@ class TDialog : public TWindow {
 
   void Create();
   bool PreProcessMessage(MSG& message) { return IsDialogMessageA(GetHandle(), &message) != FALSE; }
+  // Gives the control the keyboard focus as Tab would, default button and all.
+  void FocusControl(HWND control) {
+    SendMessageA(GetHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  }
 
   // The record whose fields the transfer-enabled controls take, in the
   // order they were created, when the dialog is set up.

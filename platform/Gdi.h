@@ -23,10 +23,13 @@ class TSelection {
   HGDIOBJ previous_;
 };
 
-// An icon loaded from a module by id and destroyed with the object.
+// An icon loaded from a module by id, the image of this size in pixels or
+// the one nearest to it, and destroyed with the object.
 class TIcon {
  public:
-  TIcon(HINSTANCE module, int id) : handle_(LoadIconA(module, MAKEINTRESOURCEA(id))) {
+  TIcon(HINSTANCE module, int id, int size)
+      : handle_(static_cast<HICON>(
+            LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR))) {
     if (!handle_) throw TXGdi();
   }
   ~TIcon() { DestroyIcon(handle_); }
@@ -39,4 +42,16 @@ class TIcon {
   HICON handle_;
 };
 
-inline HBRUSH StockBrush(int id) { return static_cast<HBRUSH>(GetStockObject(id)); }
+// A pen made by the caller and deleted with the object.
+class TPen {
+ public:
+  explicit TPen(HPEN handle) : handle_(handle) {}
+  ~TPen() { DeleteObject(handle_); }
+  TPen(const TPen&) = delete;
+  TPen& operator=(const TPen&) = delete;
+
+  operator HPEN() const { return handle_; }
+
+ private:
+  HPEN handle_;
+};

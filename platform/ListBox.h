@@ -16,8 +16,9 @@ class TListBox : public TControl {
   int AddString(const char* text) const {
     return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
   }
-  // A list without strings keeps the value as the entry's item data.
-  int AddItemData(LPARAM data) const { return static_cast<int>(Send(LB_ADDSTRING, 0, data)); }
+  void SetItemData(int index, LPARAM data) const {
+    Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  }
   void ClearList() const { Send(LB_RESETCONTENT); }
   int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
   int GetSelIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }

@@ -14,3 +14,4 @@
 #define IDC_REMOVE_FROM_ALL 108
 #define IDC_SAVE 109
 #define IDC_DRIVE_COMBO 110
+#define IDC_WAV_LABEL 111  // "WAV Files On Hard Disk", hidden with the browser

@@ -96,6 +96,16 @@ void PressEscape(HWND fallback);
 void PressEnter(HWND fallback);
 void PressAltF4(HWND fallback);
 
+// Real keystrokes, as a keyboard types them: the window's top-level window
+// comes to the front, and each key goes down and up through the system's
+// input queue to whatever has the focus, the dialog manager and its Tab and
+// mnemonics included. A key typed with Alt is typed while Alt is held.
+struct Key {
+  WORD code;  // a virtual-key code: VK_TAB, 'R'
+  bool alt = false;
+};
+bool Type(HWND window, const std::vector<Key>& keys);
+
 // A tick of the window's timer, as SetTimer would deliver it.
 void PostTimerTick(HWND window, UINT_PTR timerId);
 

@@ -64,6 +64,28 @@ void PressEnter(HWND fallback) { PostKey(fallback, VK_RETURN, false); }
 
 void PressAltF4(HWND fallback) { PostKey(fallback, VK_F4, true); }
 
+bool Type(HWND window, const std::vector<Key>& keys) {
+  HWND top = GetAncestor(window, GA_ROOT);
+  if (!SetForegroundWindow(top) || !WaitUntil([&] { return GetForegroundWindow() == top; }, 5000))
+    return false;
+  std::vector<INPUT> strokes;
+  auto stroke = [&](WORD code, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = code;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    strokes.push_back(input);
+  };
+  for (const Key& key : keys) {
+    if (key.alt) stroke(VK_MENU, false);
+    stroke(key.code, false);
+    stroke(key.code, true);
+    if (key.alt) stroke(VK_MENU, true);
+  }
+  return SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) ==
+         strokes.size();
+}
+
 void PostTimerTick(HWND window, UINT_PTR timerId) {
   // lParam 0: a non-zero one is taken for a TIMERPROC.
   PostMessageA(window, WM_TIMER, timerId, 0);

@@ -56,8 +56,10 @@ struct BrowserTest : EmptyTestDrives, ChimeloTest {
     WaitForWalk();
   }
 
-  // Chooses the drive in the selector as a user would; the walk starts.
+  // Chooses the drive in the selector as a user would, opening the browser
+  // first where it is folded away; the walk starts.
   void ChooseDrive(char letter) {
+    if (!IsWindowVisible(Control(IDC_DRIVE_COMBO))) ClickFiles();
     Paths drives = e2e::ComboStrings(Control(IDC_DRIVE_COMBO));
     auto entry = std::find(drives.begin(), drives.end(), std::string("[-") + letter + "-]");
     ASSERT_NE(entry, drives.end()) << letter;

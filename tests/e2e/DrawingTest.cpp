@@ -1,9 +1,11 @@
 // What the owner-drawn lists put on the screen, read back from screenshots
 // of the real window.
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "ChimeloTest.h"
+#include "BrowserTest.h"
+#include "UserSetting.h"
 
 namespace {
 
@@ -15,25 +17,27 @@ bool IsDark(COLORREF colour) {
   return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
 }
 
-// The program's own icon as DrawIcon paints it on white: what a row must
-// show.
-std::vector<COLORREF> IconOnWhite(const std::string& program, int id) {
+// The program's own icon, at a size in pixels, as it paints on white: what
+// a row must show.
+std::vector<COLORREF> IconOnWhite(const std::string& program, int id, int size) {
   HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HICON icon = LoadIconA(module, MAKEINTRESOURCEA(id));
+  HICON icon = static_cast<HICON>(
+      LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, Row, Row);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
   HGDIOBJ previous = SelectObject(dc, bitmap);
-  RECT all = {0, 0, Row, Row};
+  RECT all = {0, 0, size, size};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawIcon(dc, 0, 0, icon);
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   std::vector<COLORREF> pixels;
-  for (int y = 0; y < Row; ++y)
-    for (int x = 0; x < Row; ++x) pixels.push_back(GetPixel(dc, x, y));
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
   SelectObject(dc, previous);
   DeleteObject(bitmap);
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
+  DestroyIcon(icon);
   FreeLibrary(module);
   return pixels;
 }
@@ -57,7 +61,7 @@ std::vector<COLORREF> BitmapPixels(const std::string& program, int id, SIZE& siz
   return pixels;
 }
 
-struct DrawingTest : ChimeloTest {
+struct DrawingTest : BrowserTest {
   // A list's client area within the window's screenshot.
   RECT ListArea(int id) const {
     HWND list = Control(id);
@@ -71,12 +75,13 @@ struct DrawingTest : ChimeloTest {
 
   // Pixels of the icon at (left, top) that differ from the icon as drawn on
   // white; the outermost ring is left out, where a dotted frame may lie.
-  static int IconMismatches(const e2e::Screenshot& shot, int left, int top, int id) {
-    std::vector<COLORREF> icon = IconOnWhite(ProgramPath(), id);
+  static int IconMismatches(const e2e::Screenshot& shot, int left, int top, int id,
+                            int size = Row) {
+    std::vector<COLORREF> icon = IconOnWhite(ProgramPath(), id, size);
     int mismatches = 0;
-    for (int y = 1; y < Row - 1; ++y)
-      for (int x = 1; x < Row - 1; ++x)
-        mismatches += shot.Pixel(left + x, top + y) != icon[y * Row + x];
+    for (int y = 1; y < size - 1; ++y)
+      for (int x = 1; x < size - 1; ++x)
+        mismatches += shot.Pixel(left + x, top + y) != icon[y * size + x];
     return mismatches;
   }
 
@@ -116,6 +121,22 @@ struct DrawingTest : ChimeloTest {
     return differences;
   }
 
+  // The ids of the controls that show but do not lie wholly inside the
+  // window's client area, which the dialog fills.
+  std::vector<int> ShownOutside() const {
+    std::vector<int> outside;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (IsWindowVisible(child) && !e2e::Shows(child)) outside.push_back(GetDlgCtrlID(child));
+    return outside;
+  }
+
+  // The keyboard focus moves to the control, as Tab would take it there.
+  void FocusOn(int id) {
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+    ASSERT_TRUE(e2e::Settle(frame));
+    ASSERT_EQ(e2e::FocusWindow(nullptr), Control(id));
+  }
+
   void ClickInto(int id, int x, int y) {
     PostMessageA(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageA(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
@@ -125,6 +146,7 @@ struct DrawingTest : ChimeloTest {
 
 TEST_F(DrawingTest, EachEventRowShowsItsOwnIconAtItsLeftAndTop) {
   Start();
+  FocusOn(IDCANCEL);  // the first focus, on the events list, frames a row
   HWND list = Control(IDC_EVENT_LIST);
   EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), Row);
   RECT area = ListArea(IDC_EVENT_LIST);
@@ -238,7 +260,7 @@ TEST_F(DrawingTest, ASelectedSoundTurnsGrayWhenItsListLosesTheFocus) {
 
 TEST_F(DrawingTest, BitmapButtonsShowTheirImageAndTheFocusedOneItsMark) {
   Start();
-  ASSERT_EQ(e2e::FocusWindow(nullptr), Control(IDCANCEL));
+  FocusOn(IDCANCEL);
   e2e::Screenshot shot(frame);
   ButtonDifferences save = CompareButton(shot, IDC_SAVE, 1109);
   EXPECT_EQ(save.image + save.ring, 0);
@@ -281,14 +303,74 @@ TEST_F(DrawingTest, TheFaceAndTheLabelsAreGray) {
   }
 }
 
-TEST_F(DrawingTest, TheWidenedWindowShowsTheBrowserSide) {
+// At 100 % every size is what it always was; at 150 % the frame, the rows
+// and the icons, drawn for that scale, grow with it. Whatever shows lies
+// inside the window, with the browser open and folded away again.
+TEST_F(DrawingTest, AtEachDisplayScaleTheWindowHoldsWhatItShowsAndEachRowItsIcon) {
+  const struct {
+    DWORD dpi;
+    int row, narrow, wide, height;
+    const char* screenshot;
+  } scales[] = {{96, 32, 420, 730, 380, "widened"}, {144, 48, 630, 1095, 570, "display-scale-150"}};
+  for (const wchar_t* file : {L"f:\\bell.wav", L"f:\\chimes\\ding.wav", L"f:\\chimes\\dong.wav"})
+    Put(file);
+  for (const auto& scale : scales) {
+    SCOPED_TRACE(scale.dpi);
+    UserSetting logPixels("Control Panel\\Desktop", "LogPixels", scale.dpi);
+    Start(FourSounds);
+    FocusOn(IDCANCEL);  // the focus frame would cross the first event's icon
+    e2e::Screenshot shot(frame);
+    const RECT events = ListArea(IDC_EVENT_LIST), sounds = ListArea(IDC_ASSOCIATED_LIST);
+    for (int row = 0; row < 4; ++row) {
+      EXPECT_EQ(IconMismatches(shot, events.left, events.top + row * scale.row, row + 1, scale.row),
+                0)
+          << "the row of event " << row + 1;
+      EXPECT_EQ(
+          IconMismatches(shot, sounds.left, sounds.top + row * scale.row, IDI_SOUND, scale.row), 0)
+          << "sound " << row;
+    }
+    EXPECT_EQ(ShownOutside(), std::vector<int>{});
+    ClickFiles();
+    EXPECT_EQ(FrameSize().cx, scale.wide);
+    EXPECT_EQ(FrameSize().cy, scale.height);
+    EXPECT_EQ(ShownOutside(), std::vector<int>{}) << "the browser open";
+    SaveScreenshot(scale.screenshot);
+    ClickFiles();
+    EXPECT_EQ(FrameSize().cx, scale.narrow);
+    EXPECT_EQ(ShownOutside(), std::vector<int>{}) << "the browser folded";
+  }
+}
+
+// A white-on-black scheme: right of the icons, each row and the rest of the
+// list lie on the window colour, and the paths are in the window-text
+// colour, their edges smoothed in grays between the two, never in colour.
+TEST_F(DrawingTest, InHighContrastTheListsTakeTheUsersColours) {
+  const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+  UserSetting window("Control Panel\\Colors", "Window", "0 0 0");
+  UserSetting windowText("Control Panel\\Colors", "WindowText", "255 255 255");
   Start(FourSounds);
-  ASSERT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
-  SetWindowPos(frame, nullptr, 0, 0, 730, 380, SWP_NOMOVE | SWP_NOZORDER);
-  ASSERT_TRUE(e2e::Settle(frame));
-  for (int id : {IDC_WAV_LIST, IDC_DRIVE_COMBO, IDC_ADD_TO_CURRENT, IDC_ADD_TO_ALL})
-    EXPECT_TRUE(e2e::Shows(Control(id))) << id;
-  SaveScreenshot("widened");
+  e2e::Screenshot shot(frame);
+  for (int id : {IDC_EVENT_LIST, IDC_ASSOCIATED_LIST}) {
+    const RECT area = ListArea(id);
+    for (int top = area.top; top < area.bottom; top += Row) {
+      int pixels = 0, onWindow = 0, written = 0, coloured = 0;
+      for (int y = top; y < std::min<int>(top + Row, area.bottom); ++y)
+        for (int x = area.left + Row; x < area.right; ++x) {
+          const COLORREF pixel = shot.Pixel(x, y);
+          ++pixels;
+          onWindow += pixel == black;
+          written += pixel == white;
+          coloured += GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
+        }
+      const int row = (top - area.top) / Row;
+      EXPECT_GT(onWindow, pixels * 3 / 4) << "list " << id << ", row " << row;
+      EXPECT_EQ(coloured, 0) << "list " << id << ", row " << row;
+      if (id == IDC_ASSOCIATED_LIST && row < 4) {
+        EXPECT_GT(written, 20) << "the path of sound " << row;
+      }
+    }
+  }
+  SaveScreenshot("high-contrast");
 }
 
 TEST_F(DrawingTest, AMissingIconEndsTheProgramWithAGdiFailure) {

@@ -39,10 +39,12 @@ class Manifest {
     return QueryActCtxW(0, context_, nullptr, informationClass, information, size, nullptr);
   }
 
-  bool HasSetting(const wchar_t* nameSpace, const wchar_t* name) const {
-    wchar_t value[64];
+  // The setting's value; empty when there is none.
+  std::wstring Setting(const wchar_t* nameSpace, const wchar_t* name) const {
+    wchar_t value[64] = L"";
     SIZE_T written = 0;
-    return QueryActCtxSettingsW(0, context_, nameSpace, name, value, 64, &written);
+    if (!QueryActCtxSettingsW(0, context_, nameSpace, name, value, 64, &written)) return L"";
+    return value;
   }
 
  private:
@@ -84,11 +86,12 @@ TEST(ProgramResourcesTest, TheManifestRunsChimeloAsInvokedOnEveryWindowsFromVist
     EXPECT_TRUE(IsEqualGUID(compatibility.elements[i].id, expected[i])) << i;
   }
 
-  // Windows scales the window as a whole, and the classic controls stay.
-  EXPECT_FALSE(
-      manifest.HasSetting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"));
-  EXPECT_FALSE(manifest.HasSetting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
-                                   L"dpiAwareness"));
+  // Aware of the system DPI, not of each monitor's; the classic controls stay.
+  EXPECT_EQ(manifest.Setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"),
+            L"true");
+  EXPECT_EQ(
+      manifest.Setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+      L"");
   struct {
     ACTIVATION_CONTEXT_DETAILED_INFORMATION header;
     wchar_t paths[2 * MAX_PATH];  // where the manifest came from

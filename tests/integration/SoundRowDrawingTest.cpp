@@ -15,7 +15,7 @@
 
 namespace {
 
-const COLORREF White = RGB(255, 255, 255), Gray = RGB(128, 128, 128);
+const COLORREF White = RGB(255, 255, 255);
 
 struct SoundRowDrawingTest : ::testing::Test {
   ScratchDirectory directory;
@@ -81,29 +81,32 @@ struct SoundRowDrawingTest : ::testing::Test {
   }
 };
 
-TEST_F(SoundRowDrawingTest, ASelectedRowIsGrayOnlyWithoutTheFocus) {
+// The selection's frame goes around the path; the focus frame, inside the
+// row's edge, across the whole row: where both mark one row, both show.
+TEST_F(SoundRowDrawingTest, ASelectedRowIsGrayOnlyWithoutTheFocusAndFocusAndSelectionBothShow) {
   Paint(ODA_DRAWENTIRE, 0, "C:\\A.WAV");
   const std::vector<COLORREF> plain = Pixels();
+  const COLORREF gray = GetSysColor(COLOR_INACTIVECAPTION);
   struct Case {
     UINT state;
     COLORREF ground;
-    bool framed;
+    bool selectionFrame, focusFrame;
   } cases[] = {
-      {0, White, false},
-      {ODS_SELECTED, Gray, true},
-      {ODS_SELECTED | ODS_FOCUS, White, true},
-      {ODS_FOCUS, White, false},
+      {0, White, false, false},
+      {ODS_SELECTED, gray, true, false},
+      {ODS_SELECTED | ODS_FOCUS, White, true, true},
+      {ODS_FOCUS, White, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.state);
     Paint(ODA_DRAWENTIRE, c.state, "C:\\A.WAV");
-    EXPECT_EQ(GetPixel(dc, width - 4, 26), c.ground);
-    // The selection frame goes around the path, from 32 pixels in to the
-    // right edge, below the text as well.
-    EXPECT_EQ(MarkedIn(width - 1, 1, 30, c.ground) > 10, c.framed);
-    EXPECT_EQ(MarkedIn(32, 16, 30, c.ground) > 4, c.framed);
-    // No frame over the icon: on white it is exactly as on a plain row.
-    if (c.ground != White) continue;
+    EXPECT_EQ(GetPixel(dc, width - 6, 26), c.ground);
+    // From 32 pixels in to the right edge, below the text as well.
+    EXPECT_EQ(MarkedIn(width - 1, 1, 30, c.ground) > 10, c.selectionFrame);
+    EXPECT_EQ(MarkedIn(32, 16, 30, c.ground) > 4, c.selectionFrame);
+    EXPECT_EQ(MarkedIn(width - 3, 3, 28, c.ground) > 10, c.focusFrame);
+    // No frame over the icon but the focus: on white it is as on a plain row.
+    if (c.ground != White || c.focusFrame) continue;
     std::vector<COLORREF> now = Pixels();
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x)
@@ -113,8 +116,9 @@ TEST_F(SoundRowDrawingTest, ASelectedRowIsGrayOnlyWithoutTheFocus) {
 
 TEST_F(SoundRowDrawingTest, AFocusChangeTogglesAFrameAcrossTheWholeRowWithoutReadingTheRow) {
   Paint(ODA_FOCUS, ODS_FOCUS, nullptr);  // an empty list's focus request has no path
-  EXPECT_NEAR(MarkedIn(0, 0, 31, White), 16, 2);
-  EXPECT_NEAR(MarkedIn(width - 1, 0, 31, White), 16, 2);
+  EXPECT_NEAR(MarkedIn(2, 2, 29, White), 14, 2);
+  EXPECT_NEAR(MarkedIn(width - 3, 2, 29, White), 14, 2);
+  EXPECT_EQ(MarkedIn(0, 0, 31, White), 0) << "inside the row's edge";
   EXPECT_EQ(GetPixel(dc, width / 2, 16), White) << "nothing but the frame";
 }
 
