@@ -26,7 +26,7 @@ machine_arch() { if runs_32bit; then echo i686; else echo x86_64; fi; }
 start_xvfb() {
   local fd number
   exec {fd}<> <(:)
-  "$@" Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  "$@" Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   XVFB=$!
   read -r -t 20 number <&"$fd"
   exec {fd}>&-
