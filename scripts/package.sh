@@ -3,6 +3,7 @@
 # stripped) and makes, in build/package/:
 #   chimelo.zip        32-bit/chimelo.exe, 64-bit/chimelo.exe, README.md
 #   chimelo-setup.exe  the per-user installer (NSIS), a 32-bit program
+# and fails when the 32-bit chimelo.exe or the installer is over its size.
 # Where this machine runs no 32-bit programs, the installer's 64-bit twin,
 # made from the same script, goes to build/package/test/ for the tests.
 set -euo pipefail
@@ -36,3 +37,12 @@ if ! runs_32bit; then
   installer amd64-unicode "$out/test/chimelo-setup.exe"
 fi
 ls -l "$out/stage"/*/chimelo.exe "$out/chimelo.zip" "$out/chimelo-setup.exe"
+
+# What the artwork for every display scale may cost, and no more.
+within() {  # file, KiB
+  local kib=$(( ($(stat -c %s "$1") + 1023) / 1024 ))
+  echo "$1: $kib KiB (target <= $2 KiB)"
+  [ "$kib" -le "$2" ] || { echo "$1 is larger than its target" >&2; exit 1; }
+}
+within "$out/stage/32-bit/chimelo.exe" 256
+within "$out/chimelo-setup.exe" 320

@@ -4,13 +4,14 @@
 // round after round; each is terminated after its run, which prints a line:
 //   round 2, minimal-dialog.exe: visible 180.4 ms, painted 189.1 ms, private 3896 KiB,
 //   working set 18844 KiB    (all on one line)
-// Usage: footprint WORKING-DIRECTORY ROUNDS PROGRAM.EXE...
+// Usage: footprint WORKING-DIRECTORY ROUNDS PROGRAM.EXE [/SWITCH]...
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,8 +40,8 @@ double Now() {
 // programs measured here show their windows from their first thread.
 class Program {
  public:
-  Program(const std::string& path, const std::string& directory) {
-    std::string commandLine = "\"" + path + "\"";
+  Program(const std::string& path, const std::string& arguments, const std::string& directory) {
+    std::string commandLine = "\"" + path + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
@@ -117,9 +118,10 @@ class PaintWatch {
 };
 
 // One run of the program: what went wrong, or nothing.
-std::string Measure(const std::string& path, const std::string& directory, Figures& figures) {
+std::string Measure(const std::string& path, const std::string& arguments,
+                    const std::string& directory, Figures& figures) {
   const double start = Now();
-  Program program(path, directory);
+  Program program(path, arguments, directory);
   if (!program.Started()) return "cannot be started";
   const DWORD thread = program.ThreadId();
 
@@ -169,15 +171,26 @@ std::string FileName(const std::string& path) { return path.substr(path.find_las
 int main(int argc, char** argv) {
   const int rounds = argc > 3 ? std::atoi(argv[2]) : 0;
   if (rounds < 1) {
-    std::fprintf(stderr, "usage: footprint WORKING-DIRECTORY ROUNDS PROGRAM.EXE...\n");
+    std::fprintf(stderr, "usage: footprint WORKING-DIRECTORY ROUNDS PROGRAM.EXE [/SWITCH]...\n");
     return 1;
   }
+  // A switch belongs to the program before it.
+  struct Run {
+    std::string path, arguments;
+  };
+  std::vector<Run> runs;
+  for (int i = 3; i < argc; ++i)
+    if (argv[i][0] == '/' && !runs.empty())
+      runs.back().arguments += argv[i];
+    else
+      runs.push_back({argv[i], ""});
   GetDesktopWindow();  // starts Wine's desktop, if need be, before the first run
   for (int round = 1; round <= rounds; ++round) {
-    for (int i = 3; i < argc; ++i) {
-      const std::string name = FileName(argv[i]);
+    for (const Run& run : runs) {
+      const std::string name =
+          FileName(run.path) + (run.arguments.empty() ? "" : " " + run.arguments);
       Figures figures;
-      const std::string error = Measure(argv[i], argv[1], figures);
+      const std::string error = Measure(run.path, run.arguments, argv[1], figures);
       if (!error.empty()) {
         std::fprintf(stderr, "footprint: %s %s\n", name.c_str(), error.c_str());
         return 1;
