@@ -63,7 +63,11 @@ LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     for (int i = 0; i < childCount_; ++i) children_[i]->Bind(GetHandle());
     SetupWindow();
     setUp_ = true;
-    return TRUE;
+    // No focus yet: the dialog manager would activate the frame, still
+    // hidden, to give it, which costs the start-up some milliseconds. The
+    // frame passes its focus on when it first shows, and the dialog then
+    // gives it to its first tab stop.
+    return FALSE;
   }
   // A window that failed half-way through its creation was never set up:
   // there is nothing to tear down.

@@ -24,12 +24,13 @@ class TSelection {
 };
 
 // An icon loaded from a module by id, the image of this size in pixels or
-// the one nearest to it, and destroyed with the object.
+// the one nearest to it, and destroyed with the object. Shared, as LoadIcon
+// loads: the system keeps the icon once it was made, and a destroy leaves it.
 class TIcon {
  public:
   TIcon(HINSTANCE module, int id, int size)
       : handle_(static_cast<HICON>(
-            LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR))) {
+            LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_SHARED))) {
     if (!handle_) throw TXGdi();
   }
   ~TIcon() { DestroyIcon(handle_); }
