@@ -23,9 +23,14 @@ TEST_F(KeyboardTest, FromTheFirstFocusTheKeysAloneChooseHearRemoveAddAndSave) {
   EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)),
             (Paths{"f:\\one.wav", "f:\\two.wav"}));
 
+  // The first sound plays too, and may be lost: Wine may lose a program's
+  // first sound.
+  ASSERT_TRUE(e2e::Type(frame, {Tab, Home}));
   capture.Mark();
-  ASSERT_TRUE(e2e::Type(frame, {Tab, Home, Down}));
-  EXPECT_EQ(Heard(800, 400), Tones{High});
+  Heard(1000);
+  capture.Mark();
+  ASSERT_TRUE(e2e::Type(frame, {Down}));
+  EXPECT_EQ(Heard(800), Tones{High});
   ASSERT_TRUE(e2e::Type(frame, {Alt('R')}));
   HWND question = e2e::WaitForMessageBox(chimelo->Id(), "Chimelo !",
                                          "Do You Really Want To Remove This Sound ?", 10000);
