@@ -1,7 +1,6 @@
 #include "app/SDIDecFrame.h"
 
 #include "app/SessionSounds.h"
-
 #include "dialog/ChimeloDialog.h"
 #include "resources/ResourceIds.h"
 

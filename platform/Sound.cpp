@@ -6,14 +6,18 @@ namespace {
 
 // winmm is loaded at the first sound, not with the program: it brings the
 // sound system with it, which a start-up need not wait for.
-template <class Entry>
-Entry Winmm(const char* name) {
+HMODULE Winmm() {
   static const HMODULE library = LoadLibraryA("winmm.dll");
-  return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+  return library;
+}
+
+template <class Entry>
+Entry Lookup(const char* name) {
+  return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(Winmm(), name)));
 }
 
 decltype(&PlaySoundA) PlaySoundEntry() {
-  static const auto play = Winmm<decltype(&PlaySoundA)>("PlaySoundA");
+  static const auto play = Lookup<decltype(&PlaySoundA)>("PlaySoundA");
   return play;
 }
 
@@ -29,7 +33,7 @@ DWORD WINAPI PlayToItsEnd(void* alias) {
 }  // namespace
 
 void PlaySoundFile(const char* path) {
-  static const auto play = Winmm<decltype(&sndPlaySoundA)>("sndPlaySoundA");
+  static const auto play = Lookup<decltype(&sndPlaySoundA)>("sndPlaySoundA");
   if (play) play(path, SND_ASYNC | SND_NODEFAULT);
 }
 
