@@ -4,6 +4,7 @@
 #include "app/ChimeloApp.h"
 #include "app/OnlyChimelo.h"
 #include "platform/Exception.h"
+#include "platform/WideText.h"
 
 int ProgramMain(int, char*[]) {
   if (!StartAsTheOnlyChimelo(chimeloApp::Name)) return 0;
@@ -11,7 +12,7 @@ int ProgramMain(int, char*[]) {
     chimeloApp app;
     return app.Run();
   } catch (const xmsg& failure) {
-    MessageBoxExA(nullptr, failure.why(), "Exception", MB_OK, 0);
+    MessageBoxExW(nullptr, WideText(failure.why()), L"Exception", MB_OK, 0);
     return -1;
   }
 }

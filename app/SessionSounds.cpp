@@ -5,12 +5,13 @@
 #include <cstring>
 
 #include "platform/Sound.h"
+#include "platform/WideText.h"
 #include "scheme/EventTable.h"
 
 namespace {
 
 const int ExitEvent = 5;
-const char StartAlias[] = "SystemStart", ExitAlias[] = "SystemExit";
+const wchar_t StartAlias[] = L"SystemStart", ExitAlias[] = L"SystemExit";
 const wchar_t ExitReason[] = L"Playing the exit sound";
 const DWORD LongestExitMs = 10000;
 
@@ -19,14 +20,14 @@ bool SystemPlaysStartAndExit() { return !IsWindows8OrGreater(); }
 
 // The event's current value names a file that is there.
 bool HasSound(int event) {
-  char path[MAX_PATH];
+  wchar_t path[SoundPathSize];
   DWORD size = sizeof path;
   // A REG_EXPAND_SZ value (%SystemRoot%\media\...) comes back expanded.
-  if (RegGetValueA(HKEY_CURRENT_USER, EventKeyTable[event], nullptr, RRF_RT_REG_SZ, nullptr, path,
-                   &size) != ERROR_SUCCESS ||
-      path[0] == '\0')
+  if (RegGetValueW(HKEY_CURRENT_USER, WideText(EventKeyTable[event]), nullptr, RRF_RT_REG_SZ,
+                   nullptr, path, &size) != ERROR_SUCCESS ||
+      path[0] == L'\0')
     return false;
-  DWORD attributes = GetFileAttributesA(path);
+  DWORD attributes = GetFileAttributesW(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -25,7 +25,7 @@ bool TChimeloDialog::TakeSelectedEvent() {
 void TChimeloDialog::CmAddToCurrent() {
   int wav = WavList->GetSelIndex();
   if (wav < 0 || !TakeSelectedEvent()) return;
-  char path[SoundPathSize];
+  char path[SoundPathBytes];
   if (!WavList->GetString(path, sizeof path, wav)) return;
   if (Sounds.SoundCount(CurrentEvent) == MaxSoundsPerEvent) {
     MessageBox("Too Many Sounds !", "Error", MB_OK | MB_ICONEXCLAMATION);
@@ -42,7 +42,7 @@ void TChimeloDialog::CmAddToAll() {
   if (MessageBox("Do You Really Want To Associate This Sound With Everey System Sound ?",
                  "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO)
     return;
-  char path[SoundPathSize];
+  char path[SoundPathBytes];
   if (!WavList->GetString(path, sizeof path, wav) || !OfferCopyToHardDisk(path)) return;
   bool someWereFull = false;
   for (int event = 0; event < EventCount; ++event) {
@@ -73,7 +73,7 @@ void TChimeloDialog::CmRemoveFromAll() {
   int selected = AssociatedList->GetSelIndex();
   if (selected < 0) return;
   if (MessageBox(ReallyRemove, "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
-  char path[SoundPathSize];
+  char path[SoundPathBytes];
   CopyText(path, reinterpret_cast<const char*>(AssociatedList->GetItemData(selected)));
   for (int event = 0; event < EventCount; ++event) {
     int slot = Sounds.FindIgnoringAsciiCase(event, path);

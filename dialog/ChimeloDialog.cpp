@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/Files.h"
 #include "platform/Registry.h"
 #include "resources/ResourceIds.h"
 #include "scheme/AsciiCase.h"
@@ -73,11 +74,8 @@ void TChimeloDialog::SetupWindow() {
   SetTimer(GetHandle(), RotationTimer, RotationPeriod, nullptr);
 
   DriveCombo->FillDriveList();
-  DWORD length = GetCurrentDirectoryA(sizeof CurrentDir, CurrentDir);
-  if (length == 0 || length >= sizeof CurrentDir) {
-    CurrentDir[0] = '\0';  // too long to hold: the selector stays without a selection
-    return;
-  }
+  // Too long to hold, the selector stays without a selection.
+  if (!CurrentDirectory(CurrentDir, sizeof CurrentDir)) return;
   LowerAsciiLetters(CurrentDir);
   char prefix[8];
   std::snprintf(prefix, sizeof prefix, "[-%c-]", CurrentDir[0]);

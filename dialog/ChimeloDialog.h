@@ -3,6 +3,7 @@
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
 #include "platform/ListBoxTips.h"
+#include "platform/WideText.h"
 #include "scheme/SoundTable.h"
 
 class NameList;
@@ -54,7 +55,7 @@ class TChimeloDialog : public TDialog {
   // Offers a copy of a sound from a drive that is not a fixed disk. True
   // when the path now in the buffer is to be stored: the one given, or its
   // copy's; false when nothing is to be added.
-  bool OfferCopyToHardDisk(char (&path)[SoundPathSize]);
+  bool OfferCopyToHardDisk(char (&path)[SoundPathBytes]);
 
   // The WAV browser's walk.
   int SelectedDrive();
@@ -75,7 +76,7 @@ class TChimeloDialog : public TDialog {
   int CurrentEvent;
   SoundTable Sounds;
   int SearchDrive;
-  char CurrentDir[256];
+  char CurrentDir[PathBytes];
   int Searching;
   // Set when chimelo.ini existed but could not be read: it is then never
   // written over, lest the sounds in it be lost.
@@ -84,7 +85,7 @@ class TChimeloDialog : public TDialog {
   // read or written: a close must not lose them unasked.
   int SoundsChanged;
   // Where the walk started, and so where chimelo.ini is.
-  char DirectoryBeforeWalk[MAX_PATH];
+  char DirectoryBeforeWalk[PathBytes];
   DWORD LastPump, LastShown;
   // Where the keyboard was when the walk took it.
   HWND FocusBeforeWalk = nullptr;

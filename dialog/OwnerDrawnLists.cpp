@@ -4,11 +4,10 @@
 // so a high-contrast scheme is followed; with the standard colours the rows
 // are white, and a selected sound without the focus gray, as an inactive
 // caption is.
-#include <cstring>
-
 #include "dialog/ChimeloDialog.h"
 #include "platform/DisplayScale.h"
 #include "platform/Gdi.h"
+#include "platform/WideText.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -102,8 +101,7 @@ void TChimeloDialog::DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw) {
   // Format 0: clipped to the row, and an "&" underlines the next character.
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  const char* path = reinterpret_cast<const char*>(draw.itemData);
-  DrawTextA(dc, path, static_cast<int>(std::strlen(path)), &text, 0);
+  DrawTextW(dc, WideText(reinterpret_cast<const char*>(draw.itemData)), -1, &text, 0);
   if (Selected(draw)) DrawSelectionFrame(dc, text);
   if (Focused(draw)) DrawFocusFrame(dc, frame);
 }

@@ -40,7 +40,7 @@ bool SameBytes(const char* a, const char* b) {
 // The name in the directory, or, when a different file has it already,
 // the first free one of "name (2).ext", "name (3).ext" and so on. False
 // when none fits.
-bool ChooseDestination(const char* source, const char* directory, char (&destination)[MAX_PATH]) {
+bool ChooseDestination(const char* source, const char* directory, char (&destination)[PathBytes]) {
   const char* name = FileName(source);
   const char* dot = std::strrchr(name, '.');
   int stem = static_cast<int>(dot ? dot - name : std::strlen(name));
@@ -76,7 +76,7 @@ Copied CopyBytes(const TFile& source, const char* destination) {
 // Copies the file into the directory under its own name; a file of that
 // name already there is never replaced: if it has the same bytes it is the
 // copy, otherwise the copy takes a free name beside it.
-Copied CopyInto(const char* directory, const char* path, char (&copy)[MAX_PATH]) {
+Copied CopyInto(const char* directory, const char* path, char (&copy)[PathBytes]) {
   TFile source = TFile::OpenForReading(path);
   if (!source.IsOpen() || !ChooseDestination(path, directory, copy)) return Copied::No;
   return FileExists(copy) ? Copied::Yes : CopyBytes(source, copy);
@@ -84,7 +84,7 @@ Copied CopyInto(const char* directory, const char* path, char (&copy)[MAX_PATH])
 
 // Chimelo\Sounds in the user's local application data folder, made when
 // missing.
-bool UserSoundsFolder(char (&folder)[MAX_PATH]) {
+bool UserSoundsFolder(char (&folder)[PathBytes]) {
   char appData[FolderPathSize];
   if (!LocalAppDataFolder(appData)) return false;
   int length = std::snprintf(folder, sizeof folder, "%s\\Chimelo", appData);
@@ -97,10 +97,12 @@ bool UserSoundsFolder(char (&folder)[MAX_PATH]) {
 // Into the Windows directory; where the user may not write there (a
 // standard user, on every Windows since Vista), into the user's own sounds
 // folder, which every program of the user's can read as well.
-bool CopyToHardDisk(const char* path, char (&copy)[MAX_PATH]) {
-  char directory[MAX_PATH];
-  UINT length = GetWindowsDirectoryA(directory, sizeof directory);
-  if (length == 0 || length >= sizeof directory) return false;
+bool CopyToHardDisk(const char* path, char (&copy)[PathBytes]) {
+  wchar_t windows[MAX_PATH];
+  UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+  char directory[PathBytes];
+  if (length == 0 || length >= MAX_PATH || !ToUtf8(windows, directory, sizeof directory))
+    return false;
   const Copied copied = CopyInto(directory, path, copy);
   if (copied != Copied::Denied) return copied == Copied::Yes;
   return UserSoundsFolder(directory) && CopyInto(directory, path, copy) == Copied::Yes;
@@ -108,18 +110,17 @@ bool CopyToHardDisk(const char* path, char (&copy)[MAX_PATH]) {
 
 }  // namespace
 
-bool TChimeloDialog::OfferCopyToHardDisk(char (&path)[SoundPathSize]) {
-  char root[4];
-  std::snprintf(root, sizeof root, "%c:\\", SearchDrive + 96);
-  if (GetDriveTypeA(root) == DRIVE_FIXED) return true;
+bool TChimeloDialog::OfferCopyToHardDisk(char (&path)[SoundPathBytes]) {
+  const wchar_t root[] = {static_cast<wchar_t>(SearchDrive + 96), L':', L'\\', L'\0'};
+  if (GetDriveTypeW(root) == DRIVE_FIXED) return true;
   // The system's own message box, whatever the custom-control library.
-  int answer = MessageBoxExA(GetHandle(),
-                             "This Sound Is On a Drive That May Not Be Available Later.\nDo You "
-                             "Want To Copy It Somewhere On Your Hard Disk ?",
-                             "Chimelo !", MB_YESNOCANCEL | MB_ICONQUESTION, 0);
+  int answer = MessageBoxExW(GetHandle(),
+                             L"This Sound Is On a Drive That May Not Be Available Later.\nDo You "
+                             L"Want To Copy It Somewhere On Your Hard Disk ?",
+                             L"Chimelo !", MB_YESNOCANCEL | MB_ICONQUESTION, 0);
   if (answer == IDCANCEL) return false;
   if (answer == IDNO) return true;
-  char copy[MAX_PATH];
+  char copy[PathBytes];
   if (!CopyToHardDisk(path, copy)) {
     MessageBox("The File Can Not Be Copied !", "Chimelo !", MB_OK | MB_ICONSTOP);
     return false;

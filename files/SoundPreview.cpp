@@ -18,7 +18,7 @@ void TChimeloDialog::AssociatedSelChange() {
 
 void TChimeloDialog::WavSelChange() {
   int selected = WavList->GetSelIndex();
-  char path[SoundPathSize];
+  char path[SoundPathBytes];
   if (selected < 0 || !WavList->GetString(path, sizeof path, selected)) return;
   PreviewSound(path);
 }

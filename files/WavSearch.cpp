@@ -10,8 +10,10 @@
 #include "platform/Application.h"
 #include "platform/DirectorySearch.h"
 #include "platform/DisplayScale.h"
+#include "platform/Files.h"
 #include "resources/ResourceIds.h"
 #include "scheme/AsciiCase.h"
+#include "scheme/Utf8.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ namespace {
 const int FrameHeight = 380, NarrowWidth = 420, WideWidth = 730;
 
 // Cancel's name, for what it does: a screen reader reads it out.
-const char MinimizeName[] = "Minimize", StopSearchName[] = "Stop Search";
+const wchar_t MinimizeName[] = L"Minimize", StopSearchName[] = L"Stop Search";
 
 // What the wide frame shows: folded away, they are hidden, so that neither
 // the keyboard nor a screen reader goes where nobody can see.
@@ -40,6 +42,10 @@ const DWORD PumpInterval = 10;
 // costs far more than the walk itself: what was found is shown this often.
 const DWORD ShowInterval = 250;
 
+// The longest entry, in UTF-16 units: a character outside the Basic
+// Multilingual Plane counts two.
+const int LongestEntry = 255;
+
 }  // namespace
 
 void TChimeloDialog::CmFiles() {
@@ -57,8 +63,7 @@ void TChimeloDialog::CmFiles() {
   int drive = SelectedDrive();
   if (drive < 1 || drive > 26) return;
   // The walk moves the current directory, and must be able to put it back.
-  DWORD length = GetCurrentDirectoryA(sizeof DirectoryBeforeWalk, DirectoryBeforeWalk);
-  if (length == 0 || length >= sizeof DirectoryBeforeWalk) return;
+  if (!CurrentDirectory(DirectoryBeforeWalk, sizeof DirectoryBeforeWalk)) return;
 
   FilesListed = Searching = 1;
   SearchDrive = drive;
@@ -85,7 +90,7 @@ void TChimeloDialog::DriveSelChange() {
 
 // The third character of the selector's "[-c-]": 1 for a, 3 for c.
 int TChimeloDialog::SelectedDrive() {
-  char text[5] = {};
+  char text[8] = {};
   DriveCombo->GetText(text, sizeof text);
   return text[2] - 96;
 }
@@ -114,7 +119,7 @@ void TChimeloDialog::EnableWalkControls(bool enable) {
     FocusBeforeWalk = GetFocus();
     FocusControl(GetDlgItem(GetHandle(), IDCANCEL));
   }
-  SetDlgItemTextA(GetHandle(), IDCANCEL, enable ? MinimizeName : StopSearchName);
+  SetDlgItemTextW(GetHandle(), IDCANCEL, enable ? MinimizeName : StopSearchName);
   for (int id : WalkControls) EnableWindow(GetDlgItem(GetHandle(), id), enable);
   if (enable && FocusBeforeWalk && IsWindowVisible(FocusBeforeWalk)) FocusControl(FocusBeforeWalk);
 }
@@ -123,7 +128,7 @@ void TChimeloDialog::EnableWalkControls(bool enable) {
 // controls come back unless the window is gone.
 void TChimeloDialog::EndWalk() {
   Searching = 0;
-  SetCurrentDirectoryA(DirectoryBeforeWalk);
+  ChangeDirectory(DirectoryBeforeWalk);
   if (!GetHandle()) return;
   WavList->SetRedraw(true);
   EnableWalkControls(true);
@@ -149,13 +154,13 @@ bool TChimeloDialog::KeepWalking() {
 // Depth first and pre-order: a directory's WAV files are listed before any
 // of its subdirectories is entered.
 bool TChimeloDialog::SearchDirectory(const char* dir) {
-  if (!SetCurrentDirectoryA(dir)) return false;
+  if (!ChangeDirectory(dir)) return false;
   NameList subdirectories;
   if (!ListWavFiles(subdirectories)) return false;
   for (const char* name = subdirectories.First(); name; name = subdirectories.Next(name)) {
     if (!KeepWalking()) return false;
     // A directory whose path is too long cannot be entered, and is left out.
-    if (SearchDirectory(name)) SetCurrentDirectoryA("..");
+    if (SearchDirectory(name)) ChangeDirectory("..");
   }
   return KeepWalking();
 }
@@ -167,16 +172,16 @@ bool TChimeloDialog::SearchDirectory(const char* dir) {
 // for ever. False when the walk is to stop.
 //
 // Entries are the directory as the system reports it, a backslash, and the
-// name with A to Z lowered; in a root that gives two backslashes.
+// name with A to Z lowered; in a root that gives two backslashes. Names in
+// every script are listed as they are.
 bool TChimeloDialog::ListWavFiles(NameList& subdirectories) {
-  DWORD length = GetCurrentDirectoryA(sizeof CurrentDir, CurrentDir);
-  bool entriesFit = length > 0 && length < sizeof CurrentDir;
+  bool entriesFit = CurrentDirectory(CurrentDir, sizeof CurrentDir);
   TDirectorySearch search;
-  char name[MAX_PATH], entry[256];
+  char name[PathBytes], entry[PathBytes];
   for (bool found = search.First(L"*"); found; found = search.Next()) {
     if (!KeepWalking()) return false;
     DWORD attributes = search.Attributes();
-    if (!search.AnsiName(name, sizeof name)) continue;
+    if (!search.Name(name, sizeof name)) continue;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) && std::strcmp(name, ".") &&
           std::strcmp(name, ".."))
@@ -188,7 +193,9 @@ bool TChimeloDialog::ListWavFiles(NameList& subdirectories) {
       continue;
     LowerAsciiLetters(name);
     int written = std::snprintf(entry, sizeof entry, "%s\\%s", CurrentDir, name);
-    if (written < 0 || written >= static_cast<int>(sizeof entry)) continue;  // a path cut short
+    if (written < 0 || written >= static_cast<int>(sizeof entry) ||
+        Utf16Length(entry) > LongestEntry)
+      continue;
     WavList->AddString(entry);
   }
   return true;

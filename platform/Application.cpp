@@ -33,7 +33,7 @@ TApplication::~TApplication() {
   // is over, and the message box that reports the failure must not take the
   // request for its own.
   MSG quit;
-  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void TApplication::KeepException(std::exception_ptr exception) {
@@ -45,7 +45,7 @@ void TApplication::SetMainWindow(TDecoratedFrame* frame) { mainWindow_.reset(fra
 void TApplication::Dispatch(MSG& message) {
   if (!mainWindow_->PreProcessMessage(message)) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   ThrowKept();
 }
@@ -63,13 +63,13 @@ void TApplication::InitInstance() {
 int TApplication::Run() {
   InitInstance();
   MSG message = {};
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
   return static_cast<int>(message.wParam);
 }
 
 bool TApplication::PumpWaitingMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       return false;

@@ -17,12 +17,12 @@ HBITMAP LoadButtonBitmap(HINSTANCE module, int id) {
       id += scale.idOffset;
       break;
     }
-  return LoadBitmapA(module, MAKEINTRESOURCEA(id));
+  return LoadBitmapW(module, MAKEINTRESOURCEW(id));
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info;
-  GetObjectA(bitmap, sizeof info, &info);
+  GetObjectW(bitmap, sizeof info, &info);
   return {info.bmWidth, info.bmHeight};
 }
 

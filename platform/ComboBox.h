@@ -8,13 +8,13 @@ struct TComboBoxData {
   int SelIndex = -1;
 };
 
-// A combo box: each method sends one CB_ message.
+// A combo box: each method sends one CB_ message. Its texts are UTF-8.
 class TComboBox : public TControl {
  public:
   using TControl::TControl;
 
   int AddString(const char* text) const {
-    return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(SendText(CB_ADDSTRING, 0, text));
   }
   void ClearList() const { Send(CB_RESETCONTENT); }
   int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
@@ -25,11 +25,10 @@ class TComboBox : public TControl {
   // Selects the first entry, searching the whole list, that begins with the
   // text, ignoring case.
   int SetSelString(const char* prefix) const {
-    return static_cast<int>(
-        Send(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)));
+    return static_cast<int>(SendText(CB_SELECTSTRING, static_cast<WPARAM>(-1), prefix));
   }
-  // The selected entry's text, cut to size - 1 characters.
-  int GetText(char* buffer, int size) const { return GetWindowTextA(GetHandle(), buffer, size); }
+  // The selected entry's text; empty when it does not fit the buffer.
+  bool GetText(char* buffer, int size) const;
 
   std::size_t Transfer(const void* record) override;
 };

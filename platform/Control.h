@@ -27,8 +27,10 @@ class TControl {
 
  protected:
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return SendMessageA(handle_, message, wParam, lParam);
+    return SendMessageW(handle_, message, wParam, lParam);
   }
+  // The same with a text, given in UTF-8, as the lParam.
+  LRESULT SendText(UINT message, WPARAM wParam, const char* text) const;
 
  private:
   int id_;

@@ -22,12 +22,12 @@ Entry Lookup(const char* name) {
 
 bool TurnOn(HINSTANCE instance, WORD language) {
   if (library) return true;
-  char path[MAX_PATH];
-  UINT length = GetSystemDirectoryA(path, MAX_PATH);
-  const char name[] = "\\BWCC32.DLL";
-  if (length == 0 || length + sizeof name > MAX_PATH) return false;
+  wchar_t path[MAX_PATH];
+  UINT length = GetSystemDirectoryW(path, MAX_PATH);
+  const wchar_t name[] = L"\\BWCC32.DLL";
+  if (length == 0 || length + sizeof name / sizeof *name > MAX_PATH) return false;
   std::memcpy(path + length, name, sizeof name);
-  library = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  library = LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (!library) return false;
   messageBox = Lookup<MessageBoxEntry>("BWCCMessageBox");
   if (!messageBox) {

@@ -18,8 +18,8 @@ namespace {
 const COLORREF Gray = RGB(192, 192, 192);
 
 bool IsButton(HWND control) {
-  char name[8];
-  return GetClassNameA(control, name, sizeof name) && lstrcmpiA(name, "Button") == 0;
+  wchar_t name[8];
+  return GetClassNameW(control, name, 8) && lstrcmpiW(name, L"Button") == 0;
 }
 
 // The dialog's work is done by its window procedure; the dialog manager
@@ -33,8 +33,9 @@ TDialog::TDialog(TWindow* parent, int resourceId, HINSTANCE module)
 TDialog::~TDialog() { Destroy(); }
 
 void TDialog::Create() {
-  RegisterWindowClass("TDialog", DLGWINDOWEXTRA, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-  HRSRC resource = FindResourceA(module_, MAKEINTRESOURCEA(resourceId_), RT_DIALOG);
+  RegisterWindowClass(L"TDialog", DLGWINDOWEXTRA,
+                      static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+  HRSRC resource = FindResourceW(module_, MAKEINTRESOURCEW(resourceId_), MAKEINTRESOURCEW(5));
   HGLOBAL loaded = resource ? LoadResource(module_, resource) : nullptr;
   if (!loaded) throw xmsg("Dialog resource not found");
   DWORD size = SizeofResource(module_, resource);
@@ -48,7 +49,7 @@ void TDialog::Create() {
             WS_CHILD | WS_BORDER;
   }
   BindNextCreatedWindow();
-  if (!CreateDialogIndirectParamA(module_, reinterpret_cast<DLGTEMPLATE*>(copy.get()),
+  if (!CreateDialogIndirectParamW(module_, reinterpret_cast<DLGTEMPLATE*>(copy.get()),
                                   Parent() ? Parent()->GetHandle() : nullptr, NoDialogProcedure, 0))
     throw xmsg("Window creation failure");
 }
@@ -58,7 +59,7 @@ LRESULT TDialog::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Owner-drawn buttons are bitmap buttons: each grows to hold its picture.
     for (HWND child = GetWindow(GetHandle(), GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT))
-      if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW && IsButton(child))
+      if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW && IsButton(child))
         FitBitmapButton(module_, child);
     for (int i = 0; i < childCount_; ++i) children_[i]->Bind(GetHandle());
     SetupWindow();

@@ -12,10 +12,10 @@ class TDialog : public TWindow {
   ~TDialog() override;
 
   void Create();
-  bool PreProcessMessage(MSG& message) { return IsDialogMessageA(GetHandle(), &message) != FALSE; }
+  bool PreProcessMessage(MSG& message) { return IsDialogMessageW(GetHandle(), &message) != FALSE; }
   // Gives the control the keyboard focus as Tab would, default button and all.
   void FocusControl(HWND control) {
-    SendMessageA(GetHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    SendMessageW(GetHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
   }
 
   // The record whose fields the transfer-enabled controls take, in the
@@ -37,7 +37,7 @@ class TDialog : public TWindow {
 
   LRESULT ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return DefDlgProcA(GetHandle(), message, wParam, lParam);
+    return DefDlgProcW(GetHandle(), message, wParam, lParam);
   }
 
   HINSTANCE module_;

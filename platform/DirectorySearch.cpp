@@ -3,6 +3,8 @@
 #include <cwctype>
 #include <cwchar>
 
+#include "platform/WideText.h"
+
 bool TDirectorySearch::First(const wchar_t* pattern) {
   Close();
   handle_ = FindFirstFileW(pattern, &entry_);
@@ -30,7 +32,7 @@ bool TDirectorySearch::Matches(const wchar_t* ending) const {
   return EndsWith(entry_.cFileName, ending) || EndsWith(entry_.cAlternateFileName, ending);
 }
 
-bool TDirectorySearch::AnsiName(char* buffer, int size) const {
+bool TDirectorySearch::Name(char* buffer, int size) const {
   buffer[0] = '\0';
   const wchar_t* name = entry_.cFileName;
   std::size_t length = std::wcslen(name);
@@ -38,15 +40,5 @@ bool TDirectorySearch::AnsiName(char* buffer, int size) const {
   if (std::wcspbrk(name, L"\\/:*?\"<>|") ||
       (!dots && length > 0 && (name[length - 1] == L' ' || name[length - 1] == L'.')))
     return false;
-  BOOL approximated = FALSE;
-  // Back to wide, the name must be the entry's own: a best-fit look-alike
-  // comes back as another name.
-  wchar_t back[MAX_PATH];
-  if (WideCharToMultiByte(CP_ACP, 0, name, -1, buffer, size, nullptr, &approximated) == 0 ||
-      approximated || MultiByteToWideChar(CP_ACP, 0, buffer, -1, back, MAX_PATH) == 0 ||
-      std::wcscmp(back, name) != 0) {
-    buffer[0] = '\0';
-    return false;
-  }
-  return true;
+  return ToUtf8(name, buffer, size);
 }

@@ -3,7 +3,7 @@
 
 // A search of the current directory: FindFirstFileW, FindNextFileW and
 // FindClose, the close in the destructor. The wide calls give each entry's
-// real name, so that AnsiName can tell whether the ANSI calls would reach it.
+// real name, in whatever script it is written.
 class TDirectorySearch {
  public:
   TDirectorySearch() = default;
@@ -23,13 +23,11 @@ class TDirectorySearch {
   // the short name "*.wav" also finds "x.wave".
   bool Matches(const wchar_t* ending) const;
 
-  // The entry's name in the ANSI code page. False, with the buffer empty,
-  // when no ANSI name opens this very entry: the code page cannot hold it
-  // (the ANSI calls would give '?' or a look-alike that may name another
-  // file), it holds a character Windows forbids in names, it ends in a
-  // space or a dot (which opening a name drops), or it does not fit the
-  // buffer.
-  bool AnsiName(char* buffer, int size) const;
+  // The entry's name in UTF-8. False, with the buffer empty, when no name
+  // opens this very entry: it holds a character Windows forbids in names,
+  // it ends in a space or a dot (which opening a name drops), it has no
+  // UTF-8 form (a lone surrogate), or it does not fit the buffer.
+  bool Name(char* buffer, int size) const;
 
  private:
   HANDLE handle_ = INVALID_HANDLE_VALUE;

@@ -1,8 +1,10 @@
 #pragma once
 #include <windows.h>
 
-// An open file that closes itself: CreateFileA, ReadFile, WriteFile,
-// GetFileSizeEx and CloseHandle.
+#include "platform/WideText.h"
+
+// An open file that closes itself: CreateFileW, ReadFile, WriteFile,
+// GetFileSizeEx and CloseHandle. Paths are UTF-8.
 class TFile {
  public:
   ~TFile() { Close(); }
@@ -12,13 +14,18 @@ class TFile {
 
   // An existing file, for reading; others may read it too.
   static TFile OpenForReading(const char* path) {
-    return TFile(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    return TFile(CreateFileW(WideText(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
+  // An existing file, for writing from its start.
+  static TFile OpenForWriting(const char* path) {
+    return TFile(CreateFileW(WideText(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
   }
   // A new file, for writing; fails rather than touch a file of that name.
   static TFile CreateNew(const char* path) {
-    return TFile(
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return TFile(CreateFileW(WideText(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
   }
 
   bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }

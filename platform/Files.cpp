@@ -2,30 +2,47 @@
 
 #include <windows.h>
 
-bool FileExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const char* name) {
+  return GetFileAttributesW(WideText(name)) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool FileCanBeRead(const char* name) {
-  HANDLE file =
-      CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(WideText(name), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
   return true;
 }
 
 bool MakeDirectory(const char* name) {
-  if (CreateDirectoryA(name, nullptr)) return true;
-  const DWORD attributes = GetFileAttributesA(name);
+  WideText wide(name);
+  if (CreateDirectoryW(wide, nullptr)) return true;
+  const DWORD attributes = GetFileAttributesW(wide);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool RemoveFile(const char* name) { return DeleteFileA(name) != 0; }
+bool RemoveFile(const char* name) { return DeleteFileW(WideText(name)) != 0; }
 
 bool MoveFileOver(const char* from, const char* to) {
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return MoveFileExW(WideText(from), WideText(to),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool CreateUniqueFile(const char* directory, const char* prefix, char (&name)[UniqueNameSize]) {
-  static_assert(UniqueNameSize == MAX_PATH, "GetTempFileNameA writes up to MAX_PATH bytes");
-  return GetTempFileNameA(directory, prefix, 0, name) != 0;
+  wchar_t wide[MAX_PATH];  // what GetTempFileNameW writes at the most
+  return GetTempFileNameW(WideText(directory), WideText(prefix), 0, wide) != 0 &&
+         ToUtf8(wide, name, UniqueNameSize);
+}
+
+bool ChangeDirectory(const char* name) { return SetCurrentDirectoryW(WideText(name)) != 0; }
+
+bool CurrentDirectory(char* buffer, int size) {
+  wchar_t wide[MAX_PATH];
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, wide);
+  if (length == 0 || length >= MAX_PATH) {
+    if (size > 0) buffer[0] = '\0';
+    return false;
+  }
+  return ToUtf8(wide, buffer, size);
 }

@@ -1,27 +1,35 @@
 #pragma once
+#include "platform/WideText.h"
 
-// Thin names over the Win32 file calls, with results as booleans.
+// Thin names over the Win32 file calls, with results as booleans and names
+// in UTF-8.
 
-// GetFileAttributesA succeeded: a file or directory of that name exists.
+// GetFileAttributesW succeeded: a file or directory of that name exists.
 bool FileExists(const char* name);
 
-// CreateFileA for reading, sharing everything, succeeded: the file exists
+// CreateFileW for reading, sharing everything, succeeded: the file exists
 // and another program does not hold it locked against readers.
 bool FileCanBeRead(const char* name);
 
-// CreateDirectoryA, or a directory of that name is there already.
+// CreateDirectoryW, or a directory of that name is there already.
 bool MakeDirectory(const char* name);
 
-// DeleteFileA.
+// DeleteFileW.
 bool RemoveFile(const char* name);
 
-// MoveFileExA, replacing an existing target and writing through; on the
+// MoveFileExW, replacing an existing target and writing through; on the
 // same volume the target is either the old file or the new one, never a mix.
 bool MoveFileOver(const char* from, const char* to);
 
-// GetTempFileNameA: creates an empty file of a new name in the directory,
+// GetTempFileNameW: creates an empty file of a new name in the directory,
 // the prefix's first three characters followed by four hex digits and
 // ".tmp", and writes that name, with the directory before it, into the
 // buffer.
-constexpr unsigned UniqueNameSize = 260;
+constexpr int UniqueNameSize = PathBytes;
 bool CreateUniqueFile(const char* directory, const char* prefix, char (&name)[UniqueNameSize]);
+
+// SetCurrentDirectoryW.
+bool ChangeDirectory(const char* name);
+
+// GetCurrentDirectoryW; false, with the buffer empty, when it does not fit.
+bool CurrentDirectory(char* buffer, int size);

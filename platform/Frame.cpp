@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Dialog.h"
 #include "platform/Exception.h"
+#include "platform/WideText.h"
 
 const TResponse TDecoratedFrame::ResponseRows[] = {
     OnMessage<&TDecoratedFrame::EvClose>(WM_CLOSE),
@@ -21,7 +22,7 @@ TDecoratedFrame::TDecoratedFrame(TWindow* parent, const char* title, TDialog* cl
 TDecoratedFrame::~TDecoratedFrame() { Destroy(); }
 
 void TDecoratedFrame::SetIcon(HINSTANCE module, int resourceId) {
-  icon_ = LoadIconA(module, MAKEINTRESOURCEA(resourceId));
+  icon_ = LoadIconW(module, MAKEINTRESOURCEW(resourceId));
 }
 
 bool TDecoratedFrame::PreProcessMessage(MSG& message) {
@@ -31,13 +32,13 @@ bool TDecoratedFrame::PreProcessMessage(MSG& message) {
 void TDecoratedFrame::Create() {
   RegisterWindowClass(ClassName, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   BindNextCreatedWindow();
-  HWND frame = CreateWindowExA(0, ClassName, title_, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                               nullptr, Startup.instance, nullptr);
+  HWND frame = CreateWindowExW(
+      0, ClassName, WideText(title_), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, Startup.instance, nullptr);
   if (!frame) throw xmsg("Window creation failure");
   if (icon_) {
-    SendMessageA(frame, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageA(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(frame, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   }
   client_->Create();
   ShowWindow(client_->GetHandle(), SW_SHOW);

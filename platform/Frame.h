@@ -13,7 +13,7 @@ class TDecoratedFrame : public TWindow {
   ~TDecoratedFrame() override;
 
   // The window class of every frame, by which another process can find one.
-  static constexpr char ClassName[] = "TDecoratedFrame";
+  static constexpr wchar_t ClassName[] = L"TDecoratedFrame";
 
   // Creates the frame's window, then the client's.
   void Create();

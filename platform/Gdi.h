@@ -30,7 +30,7 @@ class TIcon {
  public:
   TIcon(HINSTANCE module, int id, int size)
       : handle_(static_cast<HICON>(
-            LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_SHARED))) {
+            LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED))) {
     if (!handle_) throw TXGdi();
   }
   ~TIcon() { DestroyIcon(handle_); }

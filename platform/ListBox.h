@@ -8,13 +8,13 @@ struct TListBoxData {
   int SelIndex = -1;
 };
 
-// A list box: each method sends one LB_ message.
+// A list box: each method sends one LB_ message. Its texts are UTF-8.
 class TListBox : public TControl {
  public:
   using TControl::TControl;
 
   int AddString(const char* text) const {
-    return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(SendText(LB_ADDSTRING, 0, text));
   }
   void SetItemData(int index, LPARAM data) const {
     Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);

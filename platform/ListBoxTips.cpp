@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/WideText.h"
+
 namespace {
 
 // comctl32 is loaded when the first tooltip is made, not with the program:
@@ -23,7 +25,7 @@ bool Lookup(HMODULE library, const char* name, Entry& entry) {
 // Tried once: the pointer's every move asks for the tooltip.
 bool LoadCommonControls() {
   static const bool loaded = [] {
-    HMODULE library = LoadLibraryA("comctl32.dll");
+    HMODULE library = LoadLibraryW(L"comctl32.dll");
     if (!library || !Lookup(library, "SetWindowSubclass", commonControls.subclass) ||
         !Lookup(library, "DefSubclassProc", commonControls.defaultProcedure) ||
         !Lookup(library, "RemoveWindowSubclass", commonControls.unsubclass) ||
@@ -35,13 +37,13 @@ bool LoadCommonControls() {
   return loaded;
 }
 
-TOOLINFOA ToolInfo(HWND list, const char* text) {
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+TOOLINFOW ToolInfo(HWND list, const wchar_t* text) {
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;  // the tooltip sees the list's mouse messages
   tool.hwnd = GetParent(list);
   tool.uId = reinterpret_cast<UINT_PTR>(list);
-  tool.lpszText = const_cast<char*>(text);
+  tool.lpszText = const_cast<wchar_t*>(text);
   return tool;
 }
 
@@ -51,10 +53,10 @@ void TListBoxTips::Create(const TListBox& list, RowText rowText) {
   if (tip_ || !LoadCommonControls()) return;
   list_ = list.GetHandle();
   rowText_ = rowText;
-  tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
                          0, GetParent(list_), nullptr, nullptr, nullptr);
-  TOOLINFOA tool = ToolInfo(list_, "");
-  SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  TOOLINFOW tool = ToolInfo(list_, L"");
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   // Installed after the tooltip's own, this runs first: the text is set
   // before the tooltip sees the move.
   commonControls.subclass(list_, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -64,7 +66,7 @@ LRESULT CALLBACK TListBoxTips::ListProcedure(HWND list, UINT message, WPARAM wPa
                                              UINT_PTR, DWORD_PTR self) {
   auto& tips = *reinterpret_cast<TListBoxTips*>(self);
   if (message == WM_MOUSEMOVE) {
-    LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, lParam);
+    LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
     tips.ShowRow(HIWORD(hit) ? -1 : LOWORD(hit));  // the high word is set outside the rows
   } else if (message == WM_NCDESTROY) {
     commonControls.unsubclass(list, ListProcedure, 0);
@@ -76,7 +78,7 @@ LRESULT CALLBACK TListBoxTips::ListProcedure(HWND list, UINT message, WPARAM wPa
 void TListBoxTips::ShowRow(int row) {
   if (row == row_) return;
   row_ = row;
-  const char* text = row < 0 ? "" : rowText_(SendMessageA(list_, LB_GETITEMDATA, row, 0));
-  TOOLINFOA tool = ToolInfo(list_, text);
-  SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+  WideText text(row < 0 ? "" : rowText_(SendMessageW(list_, LB_GETITEMDATA, row, 0)));
+  TOOLINFOW tool = ToolInfo(list_, text);
+  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

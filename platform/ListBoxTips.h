@@ -2,7 +2,7 @@
 #include "platform/ListBox.h"
 
 // A tooltip (comctl32's tooltips_class32) over a list box that names the
-// row under the pointer: the text of a row comes from its item data, and
+// row under the pointer: the text of a row, in UTF-8, comes from its item data, and
 // changes as the pointer moves from row to row. It lives as long as the
 // list box. Made at the latest when the pointer first comes near the list:
 // a second Create does nothing.

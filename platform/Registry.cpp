@@ -2,20 +2,26 @@
 
 #include <windows.h>
 
+#include "platform/WideText.h"
+
 namespace {
 
 class Win32Registry final : public CurrentUserRegistry {
  public:
   Key OpenExisting(const char* subkey) override {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, WideText(subkey), 0, KEY_ALL_ACCESS, &key) !=
+        ERROR_SUCCESS)
       return nullptr;
     return key;
   }
 
-  void SetDefaultString(Key key, const char* value, unsigned long byteCount) override {
-    RegSetValueExA(static_cast<HKEY>(key), "", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                   byteCount);
+  // The value in UTF-8 becomes the same string in UTF-16.
+  void SetDefaultString(Key key, const char* value, unsigned long) override {
+    WideText wide(value);
+    RegSetValueExW(static_cast<HKEY>(key), L"", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(static_cast<const wchar_t*>(wide)),
+                   static_cast<DWORD>((wide.Length() + 1) * sizeof(wchar_t)));
   }
 
   void Close(Key key) override { RegCloseKey(static_cast<HKEY>(key)); }

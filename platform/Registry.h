@@ -13,7 +13,8 @@ class CurrentUserRegistry {
   // the key cannot be opened.
   virtual Key OpenExisting(const char* subkey) = 0;
 
-  // Sets the key's default (unnamed) value as a string of byteCount bytes.
+  // Sets the key's default (unnamed) value to the UTF-8 string of byteCount
+  // bytes, its NUL included.
   virtual void SetDefaultString(Key key, const char* value, unsigned long byteCount) = 0;
 
   virtual void Close(Key key) = 0;

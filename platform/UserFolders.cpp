@@ -7,14 +7,16 @@
 namespace {
 // shell32 is loaded at the first copy, not with the program: it brings much
 // of the shell with it, which a start-up need not wait for.
-decltype(&SHGetFolderPathA) getFolderPath;
+decltype(&SHGetFolderPathW) getFolderPath;
 }  // namespace
 
 bool LocalAppDataFolder(char (&path)[FolderPathSize]) {
-  static_assert(FolderPathSize == MAX_PATH, "SHGetFolderPathA writes up to MAX_PATH bytes");
   if (!getFolderPath)
     getFolderPath = reinterpret_cast<decltype(getFolderPath)>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), "SHGetFolderPathA")));
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "SHGetFolderPathW")));
+  wchar_t wide[MAX_PATH];  // what SHGetFolderPathW writes at the most
   return getFolderPath &&
-         getFolderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path) == S_OK;
+         getFolderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, wide) ==
+             S_OK &&
+         ToUtf8(wide, path, FolderPathSize);
 }

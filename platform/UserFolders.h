@@ -1,8 +1,9 @@
 #pragma once
+#include "platform/WideText.h"
 
-// The user's own folders, as the shell reports them.
+// The user's own folders, as the shell reports them, in UTF-8.
 
-// SHGetFolderPathA(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE): the user's
+// SHGetFolderPathW(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE): the user's
 // local application data folder, made when missing.
-constexpr unsigned FolderPathSize = 260;
+constexpr int FolderPathSize = PathBytes;
 bool LocalAppDataFolder(char (&path)[FolderPathSize]);

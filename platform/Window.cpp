@@ -6,12 +6,13 @@
 #include "platform/Control.h"
 #include "platform/CustomControls.h"
 #include "platform/Exception.h"
+#include "platform/WideText.h"
 
 TWindow* TWindow::creating_ = nullptr;
 const TResponseTable TWindow::ResponseTable(nullptr);
 
 TWindow::~TWindow() {
-  if (handle_) SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+  if (handle_) SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   for (int i = 0; i < childCount_; ++i) delete children_[i];
 }
 
@@ -29,19 +30,19 @@ void TWindow::ConfirmClose(int) {
 
 int TWindow::MessageBox(const char* text, const char* caption, UINT type) {
   if (CustomControls::IsOn()) return CustomControls::MessageBox(handle_, text, caption, type);
-  return MessageBoxExA(handle_, text, caption, type, 0);
+  return MessageBoxExW(handle_, WideText(text), WideText(caption), type, 0);
 }
 
-void TWindow::RegisterWindowClass(const char* name, int extraBytes, HBRUSH background) {
-  WNDCLASSA windowClass = {};
-  if (GetClassInfoA(Startup.instance, name, &windowClass)) return;
+void TWindow::RegisterWindowClass(const wchar_t* name, int extraBytes, HBRUSH background) {
+  WNDCLASSW windowClass = {};
+  if (GetClassInfoW(Startup.instance, name, &windowClass)) return;
   windowClass.lpfnWndProc = Trampoline;
   windowClass.cbWndExtra = extraBytes;
   windowClass.hInstance = Startup.instance;
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
-  if (!RegisterClassA(&windowClass)) throw xmsg("Window class registration failure");
+  if (!RegisterClassW(&windowClass)) throw xmsg("Window class registration failure");
 }
 
 LRESULT TWindow::DefaultProcessing() {
@@ -74,14 +75,14 @@ LRESULT TWindow::ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK TWindow::Trampoline(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* window = reinterpret_cast<TWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+  auto* window = reinterpret_cast<TWindow*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
   if (!window && creating_) {
     window = creating_;
     creating_ = nullptr;
     window->handle_ = handle;
-    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
-  if (!window) return DefWindowProcA(handle, message, wParam, lParam);
+  if (!window) return DefWindowProcW(handle, message, wParam, lParam);
 
   Message outer = window->current_;  // handlers nest: a message box pumps messages
   window->current_ = {message, wParam, lParam};
@@ -95,7 +96,7 @@ LRESULT CALLBACK TWindow::Trampoline(HWND handle, UINT message, WPARAM wParam, L
   }
   window->current_ = outer;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
     window->handle_ = nullptr;
   }
   return result;

@@ -28,6 +28,7 @@ class TWindow {
   }
 
   // Shows a modal message box owned by this window; returns the button.
+  // The texts are UTF-8.
   int MessageBox(const char* text, const char* caption, UINT type);
 
   // The platform's own processing of the message being handled.
@@ -43,14 +44,14 @@ class TWindow {
 
   virtual LRESULT ReceiveMessage(UINT message, WPARAM wParam, LPARAM lParam);
   virtual LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(handle_, message, wParam, lParam);
+    return DefWindowProcW(handle_, message, wParam, lParam);
   }
 
   // The window procedure of every window class the framework registers. The
   // next window created in this thread is bound to the object named here.
   static LRESULT CALLBACK Trampoline(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   void BindNextCreatedWindow() { creating_ = this; }
-  static void RegisterWindowClass(const char* name, int extraBytes, HBRUSH background);
+  static void RegisterWindowClass(const wchar_t* name, int extraBytes, HBRUSH background);
 
   // The control wrappers it owns, in the order they were added.
   static constexpr int MaxChildren = 16;

@@ -6,7 +6,10 @@
 // list and is the id of its icon.
 constexpr int EventCount = 12;
 constexpr int MaxSoundsPerEvent = 20;
+// A path holds at most SoundPathSize - 1 UTF-16 units, as Windows counts
+// them; in UTF-8 that is up to three bytes a unit.
 constexpr int SoundPathSize = 516;
+constexpr int SoundPathBytes = 3 * (SoundPathSize - 1) + 1;
 
 constexpr int EventNumber(int event) { return event + 1; }
 

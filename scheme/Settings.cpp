@@ -18,7 +18,17 @@ struct Name {
   explicit Name(int number) { std::snprintf(text, sizeof text, "%d", number); }
 };
 
+// Every path as it is in the ANSI code page: the form every Chimelo has
+// read. Only a table that the code page cannot hold is written in UTF-16.
+bool AnsiHoldsAll(const SoundTable& sounds) {
+  for (int event = 0; event < EventCount; ++event)
+    for (int slot = 0; slot < sounds.SoundCount(event); ++slot)
+      if (!AnsiProfileHolds(sounds.Read(event, slot))) return false;
+  return true;
+}
+
 bool WriteAll(const SoundTable& sounds, const char* file) {
+  if (!AnsiHoldsAll(sounds) && !MakeUnicodeProfile(file)) return false;
   for (int event = 0; event < EventCount; ++event) {
     Name section(EventNumber(event));
     for (int slot = 0; slot < sounds.SoundCount(event); ++slot)
@@ -38,8 +48,8 @@ bool LoadSettings(SoundTable& sounds) {
   for (int event = 0; event < EventCount; ++event) {
     Name section(EventNumber(event));
     for (int slot = 0; slot < MaxSoundsPerEvent; ++slot) {
-      ReadProfileValue(section.text, Name(slot + 1).text, sounds.Slot(event, slot), SoundPathSize,
-                       ProfileName);
+      ReadProfileValue(section.text, Name(slot + 1).text, SoundPathSize, sounds.Slot(event, slot),
+                       SoundPathBytes, ProfileName);
       if (sounds.Read(event, slot)[0] == '\0') break;
     }
   }

@@ -3,7 +3,9 @@
 class SoundTable;
 
 // The sound table's copy on disk: chimelo.ini in the current directory,
-// section EventNumber, key slot + 1, value the path.
+// section EventNumber, key slot + 1, value the path. The file is in the ANSI
+// code page, as it always was, while the code page holds every path; with
+// any other path, it is UTF-16LE with a byte-order mark. Both forms load.
 
 // Clears the table and fills it from the file. An event's list ends at its
 // first missing or empty key; anything else in the file is ignored. False

@@ -4,6 +4,7 @@
 
 #include "platform/BoundedText.h"
 #include "scheme/AsciiCase.h"
+#include "scheme/Utf8.h"
 
 int SoundTable::SoundCount(int event) const {
   int count = 0;
@@ -13,15 +14,16 @@ int SoundTable::SoundCount(int event) const {
 
 bool SoundTable::Append(int event, const char* path) {
   int count = SoundCount(event);
-  if (count == MaxSoundsPerEvent || path[0] == '\0') return false;
+  if (count == MaxSoundsPerEvent || path[0] == '\0' || Utf16Length(path) >= SoundPathSize)
+    return false;
   return CopyText(slots_[event][count], path);
 }
 
 void SoundTable::RemoveAt(int event, int slot) {
   if (slot < 0 || slot >= SoundCount(event)) return;
   for (int j = slot; j < MaxSoundsPerEvent - 1; ++j)
-    std::memcpy(slots_[event][j], slots_[event][j + 1], SoundPathSize);
-  std::memset(slots_[event][MaxSoundsPerEvent - 1], 0, SoundPathSize);
+    std::memcpy(slots_[event][j], slots_[event][j + 1], SoundPathBytes);
+  std::memset(slots_[event][MaxSoundsPerEvent - 1], 0, SoundPathBytes);
 }
 
 int SoundTable::FindIgnoringAsciiCase(int event, const char* path) const {

@@ -1,7 +1,7 @@
 #pragma once
 #include "scheme/EventTable.h"
 
-// Every event's sounds, held inline: 12 x 20 slots of SoundPathSize bytes,
+// Every event's sounds, held inline: 12 x 20 slots, each a path in UTF-8,
 // with no allocation per sound. An event's sounds are its slots before the
 // first empty one, in the order they were added; duplicates are kept and
 // paths are stored exactly as received.
@@ -11,7 +11,8 @@ class SoundTable {
   int SoundCount(int event) const;
 
   // Stores the path in the event's first empty slot. Refuses, changing
-  // nothing, when the event is full or the path is empty or too long.
+  // nothing, when the event is full or the path is empty or longer than
+  // SoundPathSize - 1 UTF-16 units.
   bool Append(int event, const char* path);
 
   // Shifts the later slots down by one and empties the last slot.
@@ -32,5 +33,5 @@ class SoundTable {
   char* Slot(int event, int slot) { return slots_[event][slot]; }
 
  private:
-  char slots_[EventCount][MaxSoundsPerEvent][SoundPathSize] = {};
+  char slots_[EventCount][MaxSoundsPerEvent][SoundPathBytes] = {};
 };

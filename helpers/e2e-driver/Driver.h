@@ -11,6 +11,10 @@
 
 namespace e2e {
 
+// The program's texts, and the paths the driver takes, are UTF-8.
+std::string Utf8(const std::wstring& text);
+std::wstring Wide(const std::string& utf8);
+
 // The program as seen from outside; its controls' ids are those of
 // resources/ResourceIds.h.
 constexpr char FrameCaption[] = "Chimelo ! (Freeware)";
@@ -128,7 +132,7 @@ std::vector<std::string> ComboStrings(HWND combo);
 int ListSelection(HWND list);
 int ComboSelection(HWND combo);
 std::vector<LPARAM> ListItemData(HWND list);
-// The NUL-terminated ANSI paths the entries' item data point at in the
+// The NUL-terminated UTF-8 paths the entries' item data point at in the
 // program's memory.
 std::vector<std::string> ListItemPaths(HWND list);
 
@@ -138,7 +142,7 @@ struct RegistryValue {
   bool present = false;
   DWORD type = REG_NONE;
   DWORD byteCount = 0;
-  std::string text;  // the data up to its first NUL
+  std::string text;  // the string up to its first NUL, in UTF-8
 };
 
 RegistryValue DefaultValue(const std::string& subkey);

@@ -6,17 +6,9 @@ namespace e2e {
 
 namespace {
 
-// The size of the program's path slots: no path it points at is longer.
-constexpr SIZE_T PathBytes = 516;
-
-std::string Narrow(const std::wstring& text) {
-  const int length = static_cast<int>(text.size());
-  std::string narrow(
-      WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0], static_cast<int>(narrow.size()),
-                      nullptr, nullptr);
-  return narrow;
-}
+// The size of the program's path slots, in UTF-8: no path it points at is
+// longer.
+constexpr SIZE_T PathBytes = 3 * 515 + 1;
 
 // Across processes Wine answers SendMessageA(LB_GETTEXT) and
 // SendMessageA(CB_GETLBTEXT) in UTF-16, so the text is asked for in UTF-16.
@@ -30,7 +22,7 @@ std::vector<std::string> Entries(HWND control, UINT count, UINT textLength, UINT
     const LRESULT copied = SendMessageW(control, text, index, reinterpret_cast<LPARAM>(&entry[0]));
     if (copied < 0) break;
     entry.resize(copied);
-    entries.push_back(Narrow(entry));
+    entries.push_back(Utf8(entry));
   }
   return entries;
 }

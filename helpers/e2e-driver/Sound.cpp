@@ -15,7 +15,7 @@ void PutLittleEndian(std::FILE* file, unsigned long value, int bytes) {
 
 long long FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return 0;
   return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
@@ -23,7 +23,7 @@ long long FileSize(const std::string& path) {
 
 bool WriteToneWav(const std::string& path, double frequency, long bytes) {
   const long rate = 22050, header = 44, samples = bytes - header;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = _wfopen(Wide(path).c_str(), L"wb");
   if (!file) return false;
   std::fputs("RIFF", file);
   PutLittleEndian(file, bytes - 8, 4);

@@ -37,25 +37,40 @@ TEST_F(BrowserTest, FilesUnfoldsAndWalksThenFoldsAndUnfoldsWithoutWalking) {
   EXPECT_EQ(Listed(), found);
 }
 
-// Every entry opens the very file the walk found: names the code page
-// cannot hold, names that opening would cut short and paths too long for an
-// entry are left out, and a link back up the tree is not followed. What
-// "*.wav" finds through a short name, as Windows does, is listed.
+// Every entry opens the very file the walk found, under its real name in
+// any script, with no look-alike: names that opening would cut short and
+// paths over 255 UTF-16 units are left out, and a link back up the tree is
+// not followed. What "*.wav" finds through a short name, as Windows does, is
+// listed.
 TEST_F(BrowserTest, TheListHoldsOnlyPathsThatOpenTheFileFound) {
-  Put(L"f:\\a.wav");
-  Put(L"f:\\\x0101.wav");  // a with macron: its look-alike would be a.wav
-  Put(L"f:\\\x00e4.wav");  // a with diaeresis: in the code page
+  const std::wstring deep = L"f:\\" + std::wstring(200, L'd'), bell = L"\xd83d\xdd14";
+  const std::wstring inRoot[] = {L"a.wav",
+                                 L"\x0101.wav",
+                                 L"\x00e4.wav",
+                                 L"e\x0301.wav",
+                                 L"x.wave",
+                                 L"\x039a\x03bf\x03c5\x03b4\x03bf\x03cd\x03bd\x03b9.wav",  // Greek
+                                 L"\x0417\x0432\x043e\x043d\x043e\x043a.wav",  // Cyrillic
+                                 L"\x94c3\x58f0.wav",
+                                 bell + L".wav"};  // Chinese, an emoji
+  Paths expected;
+  for (const std::wstring& name : inRoot) {
+    Put(L"f:\\" + name);
+    expected.push_back("f:\\\\" + e2e::Utf8(name));
+  }
+  for (const std::wstring& path :
+       {deep + L"\\short.wav", deep + L"\\" + bell + std::wstring(45, L'n') + L".wav"}) {  // 255
+    Put(path);
+    expected.push_back(e2e::Utf8(path));
+  }
+  std::sort(expected.begin(), expected.end());
   Put(L"\\\\?\\f:\\a.wav ");
-  Put(L"f:\\x.wave");
-  const std::wstring deep = L"f:\\" + std::wstring(200, L'd');
-  Put(deep + L"\\short.wav");
-  Put(deep + L"\\" + std::wstring(56, L'n') + L".wav");  // 264 characters in all
+  Put(deep + L"\\" + bell + std::wstring(46, L'm') + L".wav");                     // 256
   const std::wstring deeper = L"\\\\?\\" + deep + L"\\" + std::wstring(53, L'e');  // 257
   Put(deeper + L"\\x.wav");
   Start();
   ClickFiles();
-  EXPECT_EQ(Listed(), (Paths{"f:\\\\a.wav", "f:\\\\x.wave", "f:\\\\\xe4.wav",
-                             "f:\\" + std::string(200, 'd') + "\\short.wav"}));
+  EXPECT_EQ(Listed(), expected);
 
   ChooseDrive('l');
   WaitForWalk();

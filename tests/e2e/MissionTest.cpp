@@ -88,4 +88,53 @@ TEST_F(MissionTest, ACopyTheWindowsDirectoryRefusesGoesToTheUsersSoundsFolderAnd
   DeleteFileA(copy.c_str());
 }
 
+// A name in any script is listed, heard, copied under its own name, and
+// rotated into the registry as it is; chimelo.ini keeps it in UTF-16 over a
+// restart.
+TEST_F(MissionTest, ASoundNamedInAnyScriptIsHeardCopiedRotatedAndKept) {
+  const std::string greek = e2e::Utf8(L"\\\x039a\x03bf\x03c5\x03b4\x03bf\x03cd\x03bd\x03b9.wav"),
+                    chinese = e2e::Utf8(L"\\\x94c3\x58f0\xd83d\xdd14.wav");
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const Paths chosen = {"f:\\" + greek, windows + chinese};
+  PutTone("f:\\warm.wav", Middle, 4410);
+  PutTone(("f:" + greek).c_str(), Low, 8820);
+  PutTone(("r:" + chinese).c_str(), High, 8820);
+  Start();
+  ClickFiles();
+  WarmUp();
+  capture.Mark();
+  SelectWav("f:\\" + greek);
+  EXPECT_EQ(Heard(400), Tones{Low});
+  ASSERT_TRUE(e2e::Click(Control(IDC_ADD_TO_CURRENT)));
+  ChooseDrive('r');
+  WaitForWalk();
+  SelectWav("r:\\" + chinese);
+  ASSERT_TRUE(e2e::Click(Control(IDC_ADD_TO_CURRENT)));
+  Answer("Chimelo !",
+         "This Sound Is On a Drive That May Not Be Available Later.\nDo You Want To Copy It "
+         "Somewhere On Your Hard Disk ?",
+         IDYES);
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), chosen);
+  EXPECT_NE(GetFileAttributesW(e2e::Wide(chosen[1]).c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // Read in UTF-16, the value is the exact name. (Wine's own player opens
+  // a file only by its ANSI name, so the system plays it on Windows alone.)
+  Tick();  // the first tick's pick of two is slot 1
+  EXPECT_EQ(Current(0), chosen[1]);
+
+  ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_EQ(FileText("chimelo.ini").substr(0, 2), "\xff\xfe");
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(
+      e2e::AnswerMessageBox(e2e::WaitForMessageBox(chimelo->Id(), "Chimelo !",
+                                                   "Do You Really Want To Close Chimelo ?", 10000),
+                            IDYES));
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  Start();
+  EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), chosen);
+  DeleteFileW(e2e::Wide(chosen[1]).c_str());
+}
+
 }  // namespace

@@ -26,7 +26,7 @@ TEST_F(RotationTest, PostedTicksWriteThePredictedPaths) {
   EXPECT_FALSE(e2e::DefaultValue(EventKeyTable[1]).present);
   e2e::RegistryValue value = e2e::DefaultValue(EventKeyTable[0]);
   EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(value.byteCount, 10u);
+  EXPECT_EQ(value.byteCount, 20u);  // in UTF-16, with its NUL
 }
 
 // Thirty seconds of real time: the timer was started at set-up, and

@@ -62,6 +62,34 @@ TEST_F(SettingsFileTest, AFullTableOfLongestPathsSurvivesARoundTrip) {
   }
 }
 
+// A file in the code page, as every Chimelo wrote it, loads with its letters
+// such as \xe9, and a save without changes writes the same bytes. A path the
+// code page cannot hold makes it UTF-16LE with a byte-order mark, which
+// loads and saves as it was; without such a path it is ANSI again.
+TEST_F(SettingsFileTest, TheFileIsAnsiWhileTheCodePageHoldsEveryPathAndUtf16Otherwise) {
+  const std::string ansi = "[1]\r\n1=C:\\Caf\xe9.wav\r\n[3]\r\n1=C:\\\xc9t\xe9.wav\r\n";
+  const char bell[] = "C:\\\xf0\x9f\x94\x94 \xce\xba\xce\xbf\xcf\x85\xce\xb4\xce\xb9.wav";
+  WriteFileText("chimelo.ini", ansi);
+  auto loaded = Loaded();
+  EXPECT_STREQ(loaded->Read(0, 0), "C:\\Caf\xc3\xa9.wav");
+  ASSERT_TRUE(SaveSettings(*loaded));
+  EXPECT_EQ(FileText("chimelo.ini"), ansi);
+
+  ASSERT_TRUE(loaded->Append(0, bell));
+  ASSERT_TRUE(SaveSettings(*loaded));
+  const std::string unicode = FileText("chimelo.ini");
+  EXPECT_EQ(unicode.substr(0, 2), "\xff\xfe");
+  auto again = Loaded();
+  EXPECT_STREQ(again->Read(0, 1), bell);
+  EXPECT_STREQ(again->Read(2, 0), "C:\\\xc3\x89t\xc3\xa9.wav");
+  ASSERT_TRUE(SaveSettings(*again));
+  EXPECT_EQ(FileText("chimelo.ini"), unicode);
+
+  again->RemoveAt(0, 1);
+  ASSERT_TRUE(SaveSettings(*again));
+  EXPECT_EQ(FileText("chimelo.ini"), ansi);
+}
+
 TEST_F(SettingsFileTest, WithoutAFileEveryEventStartsEmpty) {
   auto loaded = Loaded();
   for (int event = 0; event < EventCount; ++event) EXPECT_EQ(loaded->SoundCount(event), 0);

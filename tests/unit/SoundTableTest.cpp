@@ -69,13 +69,22 @@ TEST_F(SoundTableTest, RemovingPastTheEndChangesNothing) {
   EXPECT_EQ(sounds.SoundCount(1), 2);
 }
 
-TEST_F(SoundTableTest, APathOf515CharactersFitsAndALongerOneIsRefused) {
-  std::string longest(SoundPathSize - 1, 'x');
-  ASSERT_TRUE(sounds.Append(2, longest.c_str()));
-  EXPECT_EQ(sounds.Read(2, 0), longest);
-  EXPECT_FALSE(sounds.Append(2, (longest + "y").c_str()));
-  EXPECT_EQ(sounds.SoundCount(2), 1);
-  EXPECT_STREQ(sounds.Read(2, 1), "");
+// Counted in UTF-16 units, as Windows counts: an emoji counts two, and a
+// path of three-byte characters fills the slot to its last byte.
+TEST_F(SoundTableTest, APathOf515UnitsFitsAndALongerOneIsRefused) {
+  const std::string emoji = "\xf0\x9f\x94\x94", han = "\xe9\x90\x98";
+  std::string han515;
+  for (int i = 0; i < SoundPathSize - 1; ++i) han515 += han;
+  for (const std::string& longest :
+       {std::string(SoundPathSize - 1, 'x'), emoji + std::string(SoundPathSize - 3, 'x'), han515}) {
+    sounds.Clear();
+    ASSERT_TRUE(sounds.Append(2, longest.c_str()));
+    EXPECT_EQ(sounds.Read(2, 0), longest);
+    EXPECT_FALSE(sounds.Append(2, (longest + "y").c_str()));
+    EXPECT_EQ(sounds.SoundCount(2), 1);
+    EXPECT_STREQ(sounds.Read(2, 1), "");
+  }
+  EXPECT_FALSE(sounds.Append(2, (emoji + std::string(SoundPathSize - 2, 'x')).c_str()));
 }
 
 TEST_F(SoundTableTest, DuplicatesAreKeptAndPathsAreStoredExactly) {
@@ -92,13 +101,12 @@ TEST_F(SoundTableTest, AnEmptyPathIsNeverASound) {
   EXPECT_EQ(sounds.SoundCount(0), 0);
 }
 
-// Only the letters A to Z are folded: é and É, in the ANSI code page, stay
-// two letters.
+// Only the letters A to Z are folded: é and É stay two letters.
 TEST_F(SoundTableTest, FindingIgnoresTheCaseOfAsciiLettersOnly) {
   ASSERT_TRUE(sounds.Append(6, "C:\\Sounds\\Other.wav"));
   ASSERT_TRUE(sounds.Append(6, "C:\\Sounds\\Bell.wav"));
   ASSERT_TRUE(sounds.Append(6, "C:\\SOUNDS\\BELL.WAV"));
-  ASSERT_TRUE(sounds.Append(6, "C:\\Caf\xe9.wav"));
+  ASSERT_TRUE(sounds.Append(6, "C:\\Caf\xc3\xa9.wav"));
   const struct {
     const char* path;
     int found;
@@ -107,8 +115,8 @@ TEST_F(SoundTableTest, FindingIgnoresTheCaseOfAsciiLettersOnly) {
       {"C:\\SOUNDS\\BELL.WAV", 1},
       {"C:\\Sounds\\Bell.wa", -1},
       {"C:\\Sounds\\Bell.wavx", -1},
-      {"C:\\CAF\xe9.WAV", 3},
-      {"C:\\Caf\xc9.wav", -1},
+      {"C:\\CAF\xc3\xa9.WAV", 3},
+      {"C:\\Caf\xc3\x89.wav", -1},
       {"", -1},
   };
   for (const auto& c : cases) EXPECT_EQ(sounds.FindIgnoringAsciiCase(6, c.path), c.found) << c.path;
