@@ -3,6 +3,7 @@
 #include "app/SDIDecFrame.h"
 #include "app/SessionSounds.h"
 #include "platform/CustomControls.h"
+#include "platform/WideText.h"
 #include "resources/ResourceIds.h"
 
 chimeloApp::chimeloApp() : TApplication(Name, Startup.instance) {}
@@ -18,7 +19,13 @@ void chimeloApp::BuildMainWindow() {
 }
 
 // Started at sign-in, Chimelo plays the start sound once its window is up.
+// Closed by an installer or an update, it comes back as it was started; a
+// crash, a hang or a restart of Windows brings nothing back, since the
+// sign-in start does that.
 void chimeloApp::InitInstance() {
   TApplication::InitInstance();
-  if (StartedAtSignIn(Startup.commandLine)) PlayStartSound();
+  const bool atSignIn = StartedAtSignIn(Startup.commandLine);
+  RegisterApplicationRestart(WideText(atSignIn ? SignInSwitch : nullptr),
+                             RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT);
+  if (atSignIn) PlayStartSound();
 }

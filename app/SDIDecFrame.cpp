@@ -25,10 +25,11 @@ void SDIDecFrame::ConfirmClose(int code) {
 // The session is ending: the program goes as after a Yes to the close
 // question, but nobody is asked. The dialog goes first, and its tear-down
 // saves the sounds; then the exit sound plays while the frame, still there,
-// holds the session's end.
-void SDIDecFrame::EvEndSession(bool ending) {
+// holds the session's end. A program closed alone, while the session goes
+// on, saves and goes at once.
+void SDIDecFrame::EvEndSession(bool ending, bool onlyThisProgram) {
   if (!ending) return;
   client_->Destroy();
-  PlayExitSound(GetHandle());
+  if (!onlyThisProgram) PlayExitSound(GetHandle());
   Destroy();
 }

@@ -15,5 +15,5 @@ class SDIDecFrame : public TDecoratedFrame {
   static const TResponseTable ResponseTable;
   const TResponseTable& Responses() const override { return ResponseTable; }
 
-  void EvEndSession(bool ending);
+  void EvEndSession(bool ending, bool onlyThisProgram);
 };

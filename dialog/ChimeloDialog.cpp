@@ -28,6 +28,8 @@ TChimeloDialogXfer ChimeloDialogXfer;
 // One sequence of picks for the whole run.
 PickGenerator Picks;
 
+const char MissingSound[] = "This Sound's File Is Missing";
+
 }  // namespace
 
 const TResponse TChimeloDialog::ResponseRows[] = {
@@ -85,8 +87,9 @@ void TChimeloDialog::SetupWindow() {
 void TChimeloDialog::CleanupWindow() {
   TDialog::CleanupWindow();
   // The program ends in the middle of a walk: the walk stops, and the
-  // settings are written where they were found.
-  if (Searching) EndWalk();
+  // settings are written where they were found. The controls of a dialog
+  // that is going are left as they are.
+  if (Searching) StopWalk();
   KillTimer(GetHandle(), RotationTimer);
   if (!SettingsUnreadable) SaveSettings(Sounds);
 }
@@ -144,12 +147,17 @@ void TChimeloDialog::EventSelChange() { FillAssociatedList(); }
 
 // The pointer is over the window: the events' names can be needed now.
 void TChimeloDialog::EvSetCursor() {
-  EventTips.Create(*EventList, [](LPARAM eventNumber) { return EventNameTable[eventNumber - 1]; });
+  EventTips.Create(*EventList, *this, [](const TWindow&, int row) { return EventNameTable[row]; });
+  SoundTips.Create(*AssociatedList, *this, [](const TWindow& dialog, int row) {
+    return static_cast<const TChimeloDialog&>(dialog).SoundMissing[row] ? MissingSound : "";
+  });
   DefaultProcessing();
 }
 
 // Entry k refers to slot k of the current event, so the list shows the
 // slots as they are whenever it paints; its text, the path, is read out.
+// Whether each file is there is asked now, never on the rotation's timer,
+// so a slow network path stalls nothing but this.
 void TChimeloDialog::FillAssociatedList() {
   AssociatedList->ClearList();
   int selected = EventList->GetSelIndex();
@@ -157,6 +165,7 @@ void TChimeloDialog::FillAssociatedList() {
   CurrentEvent = selected;
   for (int slot = 0; slot < Sounds.SoundCount(CurrentEvent); ++slot) {
     const char* path = Sounds.Slot(CurrentEvent, slot);
+    SoundMissing[slot] = !FileExists(path);
     AssociatedList->SetItemData(AssociatedList->AddString(path), reinterpret_cast<LPARAM>(path));
   }
 }

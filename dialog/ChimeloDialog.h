@@ -1,6 +1,9 @@
 #pragma once
+#include <memory>
+
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
+#include "platform/Gdi.h"
 #include "platform/ListBox.h"
 #include "platform/ListBoxTips.h"
 #include "platform/WideText.h"
@@ -33,6 +36,7 @@ class TChimeloDialog : public TDialog {
   HBRUSH EvCtlColor(HDC dc, HWND control, UINT controlType);
   void DrawEventItem(UINT controlId, DRAWITEMSTRUCT& draw);
   void DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw);
+  const TIcon& RowIcon(int id);
 
   void CmFiles();
   void CmSave();
@@ -62,6 +66,7 @@ class TChimeloDialog : public TDialog {
   void ResizeFrame(int width);
   void ShowBrowser(bool show);
   void EnableWalkControls(bool enable);
+  void StopWalk();
   void EndWalk();
   bool KeepWalking();
   bool SearchDirectory(const char* dir);
@@ -91,4 +96,11 @@ class TChimeloDialog : public TDialog {
   HWND FocusBeforeWalk = nullptr;
   // The icons alone do not tell every event apart: its name shows over it.
   TListBoxTips EventTips;
+  // Whether each shown sound's file was missing when the event was shown; a
+  // missing one's row says so.
+  bool SoundMissing[MaxSoundsPerEvent] = {};
+  TListBoxTips SoundTips;
+  // The rows' icons, by event number, the sound's at 0: loaded once, at the
+  // rows' size.
+  std::unique_ptr<TIcon> RowIcons[EventCount + 1];
 };

@@ -1,6 +1,6 @@
 // The events list and the associated-sounds list paint their own rows: an
-// event as its icon alone, a sound as the sound icon and its path. Icons are
-// loaded for every paint and destroyed again. The colours are the system's,
+// event as its icon alone, a sound as the sound icon and its path, both
+// grayed where the file was missing. The colours are the system's,
 // so a high-contrast scheme is followed; with the standard colours the rows
 // are white, and a selected sound without the focus gray, as an inactive
 // caption is.
@@ -74,8 +74,8 @@ void TChimeloDialog::DrawEventItem(UINT controlId, DRAWITEMSTRUCT& draw) {
   if (!(draw.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
   FillRect(dc, &draw.rcItem, GetSysColorBrush(COLOR_WINDOW));
   const int size = ListItemHeight();
-  TIcon icon(module_, static_cast<int>(draw.itemData), size);
-  DrawIconEx(dc, draw.rcItem.left, draw.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc, draw.rcItem.left, draw.rcItem.top, RowIcon(static_cast<int>(draw.itemData)), size,
+             size, 0, nullptr, DI_NORMAL);
   if (Selected(draw)) DrawSelectionFrame(dc, frame);
   if (Focused(draw)) DrawFocusFrame(dc, frame);
 }
@@ -94,14 +94,26 @@ void TChimeloDialog::DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw) {
   const bool inactive = Selected(draw) && !Focused(draw);
   FillRect(dc, &draw.rcItem, GetSysColorBrush(inactive ? COLOR_INACTIVECAPTION : COLOR_WINDOW));
   const int size = ListItemHeight();
-  TIcon icon(module_, IDI_SOUND, size);
-  DrawIconEx(dc, draw.rcItem.left, draw.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
+  const bool missing = draw.itemID < MaxSoundsPerEvent && SoundMissing[draw.itemID];
+  const HICON icon = RowIcon(IDI_SOUND);
+  if (missing)
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, draw.rcItem.left,
+               draw.rcItem.top, size, size, DST_ICON | DSS_DISABLED);
+  else
+    DrawIconEx(dc, draw.rcItem.left, draw.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
   RECT text = frame;
   text.left += size;
   // Format 0: clipped to the row, and an "&" underlines the next character.
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetTextColor(dc, GetSysColor(missing ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   DrawTextW(dc, WideText(reinterpret_cast<const char*>(draw.itemData)), -1, &text, 0);
   if (Selected(draw)) DrawSelectionFrame(dc, text);
   if (Focused(draw)) DrawFocusFrame(dc, frame);
+}
+
+// Loaded at the first paint that shows it, at the rows' size, and kept.
+const TIcon& TChimeloDialog::RowIcon(int id) {
+  std::unique_ptr<TIcon>& icon = RowIcons[id == IDI_SOUND ? 0 : id];
+  if (!icon) icon = std::make_unique<TIcon>(module_, id, ListItemHeight());
+  return *icon;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "dialog/ChimeloDialog.h"
+#include "platform/AppPackageAccess.h"
 #include "platform/BoundedText.h"
 #include "platform/File.h"
 #include "platform/Files.h"
@@ -83,7 +84,8 @@ Copied CopyInto(const char* directory, const char* path, char (&copy)[PathBytes]
 }
 
 // Chimelo\Sounds in the user's local application data folder, made when
-// missing.
+// missing. Every part of Windows may read it: what an older Chimelo made is
+// mended too. Where rights cannot be set (a FAT drive), the copy goes on.
 bool UserSoundsFolder(char (&folder)[PathBytes]) {
   char appData[FolderPathSize];
   if (!LocalAppDataFolder(appData)) return false;
@@ -91,7 +93,10 @@ bool UserSoundsFolder(char (&folder)[PathBytes]) {
   if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
     return false;
   length = std::snprintf(folder, sizeof folder, "%s\\Chimelo\\Sounds", appData);
-  return length >= 0 && length < static_cast<int>(sizeof folder) && MakeDirectory(folder);
+  if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
+    return false;
+  LetAppPackagesRead(folder);
+  return true;
 }
 
 // Into the Windows directory; where the user may not write there (a

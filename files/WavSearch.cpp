@@ -9,16 +9,18 @@
 #include "files/NameList.h"
 #include "platform/Application.h"
 #include "platform/DirectorySearch.h"
-#include "platform/DisplayScale.h"
 #include "platform/Files.h"
+#include "platform/Frame.h"
 #include "resources/ResourceIds.h"
 #include "scheme/AsciiCase.h"
 #include "scheme/Utf8.h"
 
 namespace {
 
-// In pixels at 100 % display scale.
-const int FrameHeight = 380, NarrowWidth = 420, WideWidth = 730;
+// The dialog's client area in dialog units: folded, the template's size;
+// unfolded, wide enough for the browser, whose controls reach 408, and the
+// template's right margin of 4 beyond them.
+const int Height = 221, NarrowWidth = 233, WideWidth = 412;
 
 // Cancel's name, for what it does: a screen reader reads it out.
 const wchar_t MinimizeName[] = L"Minimize", StopSearchName[] = L"Stop Search";
@@ -97,8 +99,8 @@ int TChimeloDialog::SelectedDrive() {
 
 // The frame keeps its place, comes to the top and shows.
 void TChimeloDialog::ResizeFrame(int width) {
-  SetWindowPos(Parent()->GetHandle(), nullptr, 0, 0, Scaled(width), Scaled(FrameHeight),
-               SWP_NOMOVE | SWP_SHOWWINDOW);
+  const SIZE size = FrameSizeForDialog(GetHandle(), width, Height);
+  SetWindowPos(Parent()->GetHandle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
 // The keyboard's place moves to &Files before a control that has it hides.
@@ -124,11 +126,15 @@ void TChimeloDialog::EnableWalkControls(bool enable) {
   if (enable && FocusBeforeWalk && IsWindowVisible(FocusBeforeWalk)) FocusControl(FocusBeforeWalk);
 }
 
-// The current directory goes back to where the walk started, and the
-// controls come back unless the window is gone.
-void TChimeloDialog::EndWalk() {
+// The walk stops, and the current directory goes back to where it started.
+void TChimeloDialog::StopWalk() {
   Searching = 0;
   ChangeDirectory(DirectoryBeforeWalk);
+}
+
+// The same, and the controls come back unless the window is gone.
+void TChimeloDialog::EndWalk() {
+  StopWalk();
   if (!GetHandle()) return;
   WavList->SetRedraw(true);
   EnableWalkControls(true);

@@ -3,6 +3,11 @@
 ; copied sounds) lives in %LOCALAPPDATA%\Chimelo, which the uninstaller keeps.
 ; Paths are relative to this folder, where makensis works.
 ; makensis -DVERSION=1.0.0 -DSTAGE=<folder with 32-bit/ and 64-bit/> -DOUTFILE=<setup.exe>
+; Libraries come from the system folder only, never from the folder the
+; installer was downloaded to: before any script runs, NSIS's stub limits the
+; search to the system folder (SetDefaultDllDirectories) and loads what it
+; needs by full path. So the script names no library but kernel32, loaded
+; already, and runs a program only by its full path.
 Unicode true
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -93,6 +98,12 @@ Section "Chimelo" Program
   ; Shortcuts start in the folder that is current when they are made.
   CreateDirectory "${DATA}"
   SetOutPath "${DATA}"
+  ; Since Windows 10, parts of Windows that run as app packages play some
+  ; system sounds, and read a file only where ALL APPLICATION PACKAGES may:
+  ; the folder's entries stay, and this one is inherited by all it holds.
+  ; Where it cannot be added, Chimelo is installed all the same.
+  nsExec::Exec '"$SYSDIR\icacls.exe" "${DATA}" /grant *S-1-15-2-1:(OI)(CI)(RX)'
+  Pop $0
   CreateShortcut "$SMPROGRAMS\Chimelo.lnk" "$INSTDIR\chimelo.exe" "" "$INSTDIR\chimelo.exe" 0 SW_SHOWNORMAL
   ; A reinstall without the sign-in start takes back the one made before.
   Delete "$SMSTARTUP\Chimelo.lnk"
@@ -116,8 +127,9 @@ Section "Start Chimelo when I sign in" SignIn
   CreateShortcut "$SMSTARTUP\Chimelo.lnk" "$INSTDIR\chimelo.exe" "/signin" "$INSTDIR\chimelo.exe" 0 SW_SHOWMINIMIZED
 SectionEnd
 
-; The mirror of the two sections above. The data folder stays: chimelo.ini
-; and the copied sounds, which the sound scheme may still name.
+; The mirror of the two sections above. The data folder stays, grant and
+; all: chimelo.ini and the copied sounds, which the sound scheme may still
+; name.
 Section "Uninstall"
   Delete "$INSTDIR\chimelo.exe"
   Delete "$INSTDIR\uninstall.exe"

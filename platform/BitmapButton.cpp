@@ -3,27 +3,61 @@
 #include <algorithm>
 
 #include "platform/DisplayScale.h"
+#include "resources/DisplayScales.h"
 
 namespace {
 
-struct ArtScale {
-  int percent, idOffset;
-};
-const ArtScale ArtScales[] = {{200, 30000}, {150, 20000}, {125, 10000}};
-
+// The bitmap drawn for the largest scale that is not above the display's.
 HBITMAP LoadButtonBitmap(HINSTANCE module, int id) {
-  for (const ArtScale& scale : ArtScales)
-    if (ScalePercent() >= scale.percent) {
-      id += scale.idOffset;
-      break;
-    }
-  return LoadBitmapW(module, MAKEINTRESOURCEW(id));
+  int idOffset = 0;
+  for (const DisplayScale& scale : DisplayScales)
+    if (ScalePercent() >= scale.percent) idOffset = scale.idOffset;
+  return LoadBitmapW(module, MAKEINTRESOURCEW(id + idOffset));
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info;
   GetObjectW(bitmap, sizeof info, &info);
   return {info.bmWidth, info.bmHeight};
+}
+
+RECT RectInDialog(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// How far the control at `area` may grow on each side before it meets
+// another control, shown or hidden, or leaves the dialog's client area:
+// those beside it bound its width, those above and below its height.
+RECT Room(HWND control, const RECT& area) {
+  HWND dialog = GetParent(control);
+  RECT client;
+  GetClientRect(dialog, &client);
+  RECT room = {area.left, area.top, client.right - area.right, client.bottom - area.bottom};
+  for (HWND other = GetWindow(dialog, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+    if (other == control) continue;
+    const RECT rect = RectInDialog(other);
+    if (rect.top < area.bottom && rect.bottom > area.top) {
+      if (rect.right <= area.left) room.left = std::min(room.left, area.left - rect.right);
+      if (rect.left >= area.right) room.right = std::min(room.right, rect.left - area.right);
+    }
+    if (rect.left < area.right && rect.right > area.left) {
+      if (rect.bottom <= area.top) room.top = std::min(room.top, area.top - rect.bottom);
+      if (rect.top >= area.bottom) room.bottom = std::min(room.bottom, rect.top - area.bottom);
+    }
+  }
+  return room;
+}
+
+// Widens [low, high) to `size`: by half on each side where there is room,
+// and by what one side has no room for on the other.
+void Grow(LONG& low, LONG& high, LONG size, LONG roomLow, LONG roomHigh) {
+  const LONG need = std::max<LONG>(size - (high - low), 0);
+  const LONG toHigh = std::min(need - std::min(need / 2, roomLow), roomHigh);
+  low -= std::min(need - toHigh, roomLow);
+  high += toHigh;
 }
 
 }  // namespace
@@ -55,14 +89,13 @@ void FitBitmapButton(HINSTANCE module, HWND button) {
   if (!bitmap) return;
   const SIZE picture = BitmapSize(bitmap);
   DeleteObject(bitmap);
-  RECT area;
-  GetWindowRect(button, &area);
-  MapWindowPoints(nullptr, GetParent(button), reinterpret_cast<POINT*>(&area), 2);
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  const int grownWidth = std::max<int>(width, picture.cx);
-  const int grownHeight = std::max<int>(height, picture.cy);
-  if (grownWidth == width && grownHeight == height) return;
-  SetWindowPos(button, nullptr, area.left - (grownWidth - width) / 2,
-               area.top - (grownHeight - height) / 2, grownWidth, grownHeight,
+  RECT area = RectInDialog(button);
+  // Its height grows within the width it has grown to, so that it meets no
+  // control that stands diagonally from it.
+  RECT room = Room(button, area);
+  Grow(area.left, area.right, picture.cx, room.left, room.right);
+  room = Room(button, area);
+  Grow(area.top, area.bottom, picture.cy, room.top, room.bottom);
+  SetWindowPos(button, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

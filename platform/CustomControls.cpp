@@ -1,6 +1,6 @@
 #include "platform/CustomControls.h"
 
-#include <cstring>
+#include "platform/SystemLibrary.h"
 
 namespace CustomControls {
 namespace {
@@ -22,12 +22,7 @@ Entry Lookup(const char* name) {
 
 bool TurnOn(HINSTANCE instance, WORD language) {
   if (library) return true;
-  wchar_t path[MAX_PATH];
-  UINT length = GetSystemDirectoryW(path, MAX_PATH);
-  const wchar_t name[] = L"\\BWCC32.DLL";
-  if (length == 0 || length + sizeof name / sizeof *name > MAX_PATH) return false;
-  std::memcpy(path + length, name, sizeof name);
-  library = LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  library = LoadSystemLibrary(L"BWCC32.DLL");
   if (!library) return false;
   messageBox = Lookup<MessageBoxEntry>("BWCCMessageBox");
   if (!messageBox) {

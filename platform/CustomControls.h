@@ -2,7 +2,7 @@
 #include <windows.h>
 
 // The optional custom-control library BWCC32.DLL and its message box. It is
-// loaded only from the system directory, never from the current one, and
+// loaded from the system directory alone, and
 // counts as on only when it exports its message box: without it the
 // program's message boxes are the system's own. Its message box knows only
 // ANSI text: it is given Chimelo's messages, which are ASCII.

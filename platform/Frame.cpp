@@ -1,9 +1,28 @@
 #include "platform/Frame.h"
 
+#include <initializer_list>
+
 #include "platform/Application.h"
 #include "platform/Dialog.h"
 #include "platform/Exception.h"
 #include "platform/WideText.h"
+
+namespace {
+// The dialog's border, then the frame's edges and caption, around the
+// dialog's client area.
+SIZE FrameSizeAround(HWND dialog, RECT area) {
+  for (HWND window : {dialog, GetParent(dialog)})
+    AdjustWindowRectEx(&area, GetWindowLongW(window, GWL_STYLE), FALSE,
+                       GetWindowLongW(window, GWL_EXSTYLE));
+  return {area.right - area.left, area.bottom - area.top};
+}
+}  // namespace
+
+SIZE FrameSizeForDialog(HWND dialog, int width, int height) {
+  RECT area = {0, 0, width, height};
+  MapDialogRect(dialog, &area);
+  return FrameSizeAround(dialog, area);
+}
 
 const TResponse TDecoratedFrame::ResponseRows[] = {
     OnMessage<&TDecoratedFrame::EvClose>(WM_CLOSE),
@@ -44,13 +63,11 @@ void TDecoratedFrame::Create() {
   ShowWindow(client_->GetHandle(), SW_SHOW);
 
   if (ShrinkToClient) {
-    RECT outer, inner, dialog;
-    GetWindowRect(frame, &outer);
-    GetClientRect(frame, &inner);
-    GetWindowRect(client_->GetHandle(), &dialog);
-    SetWindowPos(frame, nullptr, 0, 0,
-                 (outer.right - outer.left - inner.right) + (dialog.right - dialog.left),
-                 (outer.bottom - outer.top - inner.bottom) + (dialog.bottom - dialog.top),
+    // The dialog manager made the dialog's client area the template's size.
+    RECT area;
+    GetClientRect(client_->GetHandle(), &area);
+    const SIZE size = FrameSizeAround(client_->GetHandle(), area);
+    SetWindowPos(frame, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The frame has a sizing border: from now on the client follows it.
     ShrinkToClient = false;

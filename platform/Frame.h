@@ -5,7 +5,8 @@
 
 // A top-level frame whose whole client area is one client dialog (no
 // decorations are inserted). With ShrinkToClient set it takes its first size
-// from the client; from then on the client follows the frame's size.
+// from the client, as FrameSizeForDialog gives it for the template's size;
+// from then on the client follows the frame's size.
 class TDecoratedFrame : public TWindow {
  public:
   TDecoratedFrame(TWindow* parent, const char* title, TDialog* client, bool trackMenuSelection,
@@ -39,3 +40,7 @@ class TDecoratedFrame : public TWindow {
   const char* title_;
   HICON icon_ = nullptr;
 };
+
+// The size of the frame that the dialog fills for the dialog's own client
+// area to be `width` by `height` of its dialog units.
+SIZE FrameSizeForDialog(HWND dialog, int width, int height);

@@ -24,13 +24,13 @@ class TSelection {
 };
 
 // An icon loaded from a module by id, the image of this size in pixels or
-// the one nearest to it, and destroyed with the object. Shared, as LoadIcon
-// loads: the system keeps the icon once it was made, and a destroy leaves it.
+// the one nearest to it, and destroyed with the object. Not shared: a
+// shared icon comes in the size first asked for, whatever the size asked.
 class TIcon {
  public:
   TIcon(HINSTANCE module, int id, int size)
       : handle_(static_cast<HICON>(
-            LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED))) {
+            LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0))) {
     if (!handle_) throw TXGdi();
   }
   ~TIcon() { DestroyIcon(handle_); }

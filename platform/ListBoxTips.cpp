@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/SystemLibrary.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -25,7 +26,7 @@ bool Lookup(HMODULE library, const char* name, Entry& entry) {
 // Tried once: the pointer's every move asks for the tooltip.
 bool LoadCommonControls() {
   static const bool loaded = [] {
-    HMODULE library = LoadLibraryW(L"comctl32.dll");
+    HMODULE library = LoadSystemLibrary(L"comctl32.dll");
     if (!library || !Lookup(library, "SetWindowSubclass", commonControls.subclass) ||
         !Lookup(library, "DefSubclassProc", commonControls.defaultProcedure) ||
         !Lookup(library, "RemoveWindowSubclass", commonControls.unsubclass) ||
@@ -49,9 +50,10 @@ TOOLINFOW ToolInfo(HWND list, const wchar_t* text) {
 
 }  // namespace
 
-void TListBoxTips::Create(const TListBox& list, RowText rowText) {
+void TListBoxTips::Create(const TListBox& list, const TWindow& owner, RowText rowText) {
   if (tip_ || !LoadCommonControls()) return;
   list_ = list.GetHandle();
+  owner_ = &owner;
   rowText_ = rowText;
   tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
                          0, GetParent(list_), nullptr, nullptr, nullptr);
@@ -78,7 +80,7 @@ LRESULT CALLBACK TListBoxTips::ListProcedure(HWND list, UINT message, WPARAM wPa
 void TListBoxTips::ShowRow(int row) {
   if (row == row_) return;
   row_ = row;
-  WideText text(row < 0 ? "" : rowText_(SendMessageW(list_, LB_GETITEMDATA, row, 0)));
+  WideText text(row < 0 ? "" : rowText_(*owner_, row));
   TOOLINFOW tool = ToolInfo(list_, text);
   SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

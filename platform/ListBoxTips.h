@@ -1,16 +1,19 @@
 #pragma once
 #include "platform/ListBox.h"
 
+class TWindow;
+
 // A tooltip (comctl32's tooltips_class32) over a list box that names the
-// row under the pointer: the text of a row, in UTF-8, comes from its item data, and
-// changes as the pointer moves from row to row. It lives as long as the
+// row under the pointer: the text of a row, in UTF-8, comes from the list's
+// owner, and changes as the pointer moves from row to row; an empty text
+// shows no tooltip. It lives as long as the
 // list box. Made at the latest when the pointer first comes near the list:
 // a second Create does nothing.
 class TListBoxTips {
  public:
-  using RowText = const char* (*)(LPARAM itemData);
+  using RowText = const char* (*)(const TWindow& owner, int row);
 
-  void Create(const TListBox& list, RowText rowText);
+  void Create(const TListBox& list, const TWindow& owner, RowText rowText);
 
  private:
   static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
@@ -18,6 +21,7 @@ class TListBoxTips {
   void ShowRow(int row);
 
   HWND tip_ = nullptr, list_ = nullptr;
+  const TWindow* owner_ = nullptr;
   RowText rowText_ = nullptr;
   int row_ = -1;
 };

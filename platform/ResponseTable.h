@@ -115,11 +115,16 @@ constexpr TResponse OnSize() {
           }};
 }
 
-// void Handler(bool ending): the session ends now, or does not after all.
+// void Handler(bool ending, bool onlyThisProgram): the session ends now, or
+// does not after all; or only this program is closed (ENDSESSION_CLOSEAPP,
+// by an installer or update through the Restart Manager) and the session
+// goes on.
 template <auto Handler>
 constexpr TResponse OnEndSession() {
-  return {WM_ENDSESSION, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
-            (static_cast<HandlerClass<Handler>&>(window).*Handler)(wParam != FALSE);
+  return {WM_ENDSESSION, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0);
             return 0;
           }};
 }

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "platform/SystemLibrary.h"
 #include "platform/WideText.h"
 
 namespace {
@@ -9,7 +10,7 @@ namespace {
 // winmm is loaded at the first sound, not with the program: it brings the
 // sound system with it, which a start-up need not wait for.
 HMODULE Winmm() {
-  static const HMODULE library = LoadLibraryW(L"winmm.dll");
+  static const HMODULE library = LoadSystemLibrary(L"winmm.dll");
   return library;
 }
 
@@ -24,11 +25,23 @@ decltype(&PlaySoundW) PlaySoundEntry() {
 }
 
 constexpr DWORD EventFlags = SND_ALIAS | SND_NODEFAULT;
-// A stopped sound lets its thread go at once; the caller waits no longer.
-constexpr DWORD StopMs = 1000;
+// A stopped sound lets its player go at once.
+constexpr DWORD StopMs = 200;
 
-DWORD WINAPI PlayToItsEnd(void* alias) {
-  PlaySoundEntry()(static_cast<const wchar_t*>(alias), nullptr, EventFlags | SND_SYNC);
+// The one sound played to its end, kept for its threads, which may outlive
+// the call that started them.
+struct {
+  SoundCall play;
+  const wchar_t* alias;
+} playing;
+
+DWORD WINAPI Play(void*) {
+  playing.play(playing.alias, nullptr, EventFlags | SND_SYNC);
+  return 0;
+}
+
+DWORD WINAPI Stop(void*) {
+  playing.play(nullptr, nullptr, 0);
   return 0;
 }
 
@@ -49,16 +62,21 @@ void PlayEventSound(const wchar_t* alias) {
   if (auto play = PlaySoundEntry()) play(alias, nullptr, EventFlags | SND_ASYNC);
 }
 
-// PlaySoundW tells neither the length of a sound nor its end when it plays
-// asynchronously: a thread of its own plays it synchronously, and a sound
-// still playing at the limit is stopped, which ends that thread soon after.
 void PlayEventSoundToItsEnd(const wchar_t* alias, DWORD limitMs) {
-  auto play = PlaySoundEntry();
-  if (!play) return;
-  HANDLE player = CreateThread(nullptr, 0, PlayToItsEnd, const_cast<wchar_t*>(alias), 0, nullptr);
+  if (auto play = PlaySoundEntry()) PlayToItsEnd(play, alias, limitMs);
+}
+
+// PlaySoundW tells neither the length of a sound nor its end when it plays
+// asynchronously: a thread of its own plays it synchronously. StopMs before
+// the limit another thread stops it, since a stop may wait for the player
+// without end (Wine's does, for a device that hangs), and the call waits
+// for neither past the limit. A thread still hanging ends with the process.
+void PlayToItsEnd(SoundCall play, const wchar_t* alias, DWORD limitMs) {
+  playing = {play, alias};
+  HANDLE player = CreateThread(nullptr, 0, Play, nullptr, 0, nullptr);
   if (!player) return;
-  if (WaitForSingleObject(player, limitMs) == WAIT_TIMEOUT) {
-    play(nullptr, nullptr, 0);
+  if (WaitForSingleObject(player, limitMs > StopMs ? limitMs - StopMs : 0) == WAIT_TIMEOUT) {
+    if (HANDLE stopper = CreateThread(nullptr, 0, Stop, nullptr, 0, nullptr)) CloseHandle(stopper);
     WaitForSingleObject(player, StopMs);
   }
   CloseHandle(player);

@@ -11,5 +11,12 @@ void PlaySoundFile(const char* path);
 // default beep, where it finds none. Returns at once.
 void PlayEventSound(const wchar_t* alias);
 
-// The same, to the sound's end or for limitMs at most, when it is cut off.
+// The same, to the sound's end or until limitMs have passed, when it is cut
+// off: the call returns by then, whatever the player does.
 void PlayEventSoundToItsEnd(const wchar_t* alias, DWORD limitMs);
+
+// What PlayEventSoundToItsEnd does with a sound call of the form of
+// PlaySoundW, which it calls with a NULL sound to stop the sound. The
+// alias must live as long as the program: a player that hangs keeps it.
+using SoundCall = BOOL(WINAPI*)(const wchar_t* sound, HMODULE module, DWORD flags);
+void PlayToItsEnd(SoundCall play, const wchar_t* alias, DWORD limitMs);

@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include "platform/SystemLibrary.h"
+
 namespace {
 // shell32 is loaded at the first copy, not with the program: it brings much
 // of the shell with it, which a start-up need not wait for.
@@ -12,8 +14,8 @@ decltype(&SHGetFolderPathW) getFolderPath;
 
 bool LocalAppDataFolder(char (&path)[FolderPathSize]) {
   if (!getFolderPath)
-    getFolderPath = reinterpret_cast<decltype(getFolderPath)>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "SHGetFolderPathW")));
+    getFolderPath = reinterpret_cast<decltype(getFolderPath)>(reinterpret_cast<void*>(
+        GetProcAddress(LoadSystemLibrary(L"shell32.dll"), "SHGetFolderPathW")));
   wchar_t wide[MAX_PATH];  // what SHGetFolderPathW writes at the most
   return getFolderPath &&
          getFolderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, wide) ==

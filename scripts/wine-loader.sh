@@ -22,11 +22,12 @@ machine_arch() { if runs_32bit; then echo i686; else echo x86_64; fi; }
 # Starts a virtual display of its own: Xvfb picks a free number and tells it
 # through a pipe. Exports DISPLAY and sets XVFB to Xvfb's process id. Words
 # given go before Xvfb's command (setsid, say). Wine's desktop process takes
-# the display of the first program in a prefix.
+# the display of the first program in a prefix. The screen holds Chimelo's
+# unfolded window at 200 % display scale: Wine keeps a window within it.
 start_xvfb() {
   local fd number
   exec {fd}<> <(:)
-  "$@" Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  "$@" Xvfb -displayfd "$fd" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
   XVFB=$!
   read -r -t 20 number <&"$fd"
   exec {fd}>&-

@@ -18,8 +18,8 @@ TEST_F(BrowserTest, FilesUnfoldsAndWalksThenFoldsAndUnfoldsWithoutWalking) {
   EXPECT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
 
   ClickFiles();
-  EXPECT_EQ(FrameSize().cx, 730);
-  EXPECT_EQ(FrameSize().cy, 380);
+  EXPECT_EQ(FrameSize().cx, 731);
+  EXPECT_EQ(FrameSize().cy, 388);
   EXPECT_TRUE(e2e::Shows(Control(IDC_WAV_LIST)));
   // The root as the system reports it, then a backslash: two in a root.
   const Paths found = {"f:\\MEDIA\\ding.wav", "f:\\SECRET\\in.wav", "f:\\\\ding.wav"};
@@ -29,11 +29,11 @@ TEST_F(BrowserTest, FilesUnfoldsAndWalksThenFoldsAndUnfoldsWithoutWalking) {
 
   Put(L"f:\\LATER.WAV");
   ClickFiles();
-  EXPECT_EQ(FrameSize().cx, 420);
-  EXPECT_EQ(FrameSize().cy, 380);
+  EXPECT_EQ(FrameSize().cx, 418);
+  EXPECT_EQ(FrameSize().cy, 388);
   EXPECT_FALSE(e2e::Shows(Control(IDC_WAV_LIST)));
   ClickFiles();
-  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_EQ(FrameSize().cx, 731);
   EXPECT_EQ(Listed(), found);
 }
 
@@ -88,7 +88,7 @@ TEST_F(BrowserTest, ADriveWithNothingToListEndsEmptyWithoutAWord) {
     ChooseDrive(drive);
     WaitForWalk();
     EXPECT_TRUE(Listed().empty()) << drive;
-    EXPECT_EQ(FrameSize().cx, 730) << drive;
+    EXPECT_EQ(FrameSize().cx, 731) << drive;
     EXPECT_TRUE(IsWindowEnabled(Control(IDC_SAVE))) << drive;
     EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id())) << drive;
   }
@@ -103,7 +103,7 @@ TEST_F(BrowserTest, CancelStopsTheWalkAndKeepsWhatItFound) {
   const LRESULT found = ListedCount();
   EXPECT_GT(found, 0);
   EXPECT_LT(found, 2000);
-  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_EQ(FrameSize().cx, 731);
   EXPECT_FALSE(IsIconic(frame));
   // The walk put the current directory back: the settings go where they were.
   ASSERT_TRUE(e2e::Click(Control(IDC_SAVE)));
@@ -122,10 +122,10 @@ TEST_F(BrowserTest, AnotherDriveIsWalkedAtOnceEvenWhenFolded) {
   Start();
   ClickFiles();
   ClickFiles();
-  ASSERT_EQ(FrameSize().cx, 420);
+  ASSERT_EQ(FrameSize().cx, 418);
   ChooseDrive('r');
   WaitForWalk();
-  EXPECT_EQ(FrameSize().cx, 730);
+  EXPECT_EQ(FrameSize().cx, 731);
   EXPECT_EQ(Listed(), Paths{"r:\\\\r.wav"});
 }
 

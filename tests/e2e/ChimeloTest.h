@@ -35,10 +35,12 @@ class ChimeloTest : public ::testing::Test {
     }
   }
 
-  // Starts the program, with this chimelo.ini when one is given and these
-  // arguments, and waits until its window is up and it waits for input.
-  void Start(const std::string& settings = "", const std::string& arguments = "") {
-    Launch(settings, "chimelo.exe", arguments);
+  // Starts the program (chimelo.exe unless another is named), with this
+  // chimelo.ini when one is given and these arguments, and waits until its
+  // window is up and it waits for input.
+  void Start(const std::string& settings = "", const std::string& arguments = "",
+             const std::string& program = "") {
+    Launch(settings, program.empty() ? ProgramPath() : program, arguments);
     ASSERT_TRUE(chimelo->Started());
     frame = e2e::WaitForFrame(chimelo->Id(), 30000);
     ASSERT_NE(frame, nullptr) << "no window appeared";
@@ -47,11 +49,10 @@ class ChimeloTest : public ::testing::Test {
     ASSERT_TRUE(e2e::Settle(frame));
   }
 
-  void Launch(const std::string& settings, const char* program,
+  void Launch(const std::string& settings, const std::string& program,
               const std::string& arguments = "") {
     if (!settings.empty()) WriteFileText("chimelo.ini", settings);
-    chimelo =
-        std::make_unique<e2e::ChimeloProcess>(ProgramPath(program), directory.Path(), arguments);
+    chimelo = std::make_unique<e2e::ChimeloProcess>(program, directory.Path(), arguments);
   }
 
   HWND Control(int id) const { return e2e::Control(dialog, id); }

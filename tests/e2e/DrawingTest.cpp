@@ -62,6 +62,14 @@ std::vector<COLORREF> BitmapPixels(const std::string& program, int id, SIZE& siz
 }
 
 struct DrawingTest : BrowserTest {
+  // The files of FourSounds are there: a missing one's row is grayed.
+  DrawingTest() {
+    for (const wchar_t* path :
+         {L"f:\\SOUNDS\\BELL.WAV", L"f:\\SOUNDS\\R&B.WAV", L"f:\\SOUNDS\\RB.WAV",
+          L"f:\\A VERY LONG FOLDER NAME\\AND ANOTHER VERY LONG ONE\\AND A THIRD\\THE SOUND.WAV"})
+      Put(path);
+  }
+
   // A list's client area within the window's screenshot.
   RECT ListArea(int id) const {
     HWND list = Control(id);
@@ -122,12 +130,22 @@ struct DrawingTest : BrowserTest {
   }
 
   // The ids of the controls that show but do not lie wholly inside the
-  // window's client area, which the dialog fills.
-  std::vector<int> ShownOutside() const {
-    std::vector<int> outside;
+  // window's client area, which the dialog fills, or overlap another that
+  // shows.
+  std::vector<int> Misplaced() const {
+    std::vector<HWND> shown;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-      if (IsWindowVisible(child) && !e2e::Shows(child)) outside.push_back(GetDlgCtrlID(child));
-    return outside;
+      if (IsWindowVisible(child)) shown.push_back(child);
+    std::vector<int> misplaced;
+    for (HWND control : shown) {
+      const RECT area = e2e::WindowRect(control);
+      const bool overlaps = std::any_of(shown.begin(), shown.end(), [&](HWND other) {
+        RECT rect = e2e::WindowRect(other), both;
+        return other != control && IntersectRect(&both, &area, &rect);
+      });
+      if (overlaps || !e2e::Shows(control)) misplaced.push_back(GetDlgCtrlID(control));
+    }
+    return misplaced;
   }
 
   // The keyboard focus moves to the control, as Tab would take it there.
@@ -187,8 +205,8 @@ TEST_F(DrawingTest, TheSelectedEventHasADottedFrameAcrossItsRowAndNoHighlight) {
 }
 
 const char FourSounds[] =
-    "[1]\r\n1=C:\\SOUNDS\\BELL.WAV\r\n2=C:\\SOUNDS\\R&B.WAV\r\n3=C:\\SOUNDS\\RB.WAV\r\n"
-    "4=C:\\A VERY LONG FOLDER NAME\\AND ANOTHER VERY LONG ONE\\AND A THIRD\\THE SOUND.WAV\r\n";
+    "[1]\r\n1=f:\\SOUNDS\\BELL.WAV\r\n2=f:\\SOUNDS\\R&B.WAV\r\n3=f:\\SOUNDS\\RB.WAV\r\n"
+    "4=f:\\A VERY LONG FOLDER NAME\\AND ANOTHER VERY LONG ONE\\AND A THIRD\\THE SOUND.WAV\r\n";
 
 TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
   Start(FourSounds);
@@ -203,6 +221,22 @@ TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
   }
   EXPECT_EQ(DarkPixels(shot, area.left, area.top + 4 * Row, area.right, area.bottom), 0);
   SaveScreenshot("sounds");
+
+  // A file that is gone grays its row when its event is shown, and only
+  // its row; its text stays the path. Back, it looks as the others do.
+  for (bool gone : {true, false}) {
+    if (gone)
+      DeleteFileA("f:\\SOUNDS\\BELL.WAV");
+    else
+      Put(L"f:\\SOUNDS\\BELL.WAV");
+    ASSERT_TRUE(e2e::SelectListEntry(Control(IDC_EVENT_LIST), 0));
+    ASSERT_TRUE(e2e::Settle(frame));
+    e2e::Screenshot now(frame);
+    EXPECT_EQ(IconMismatches(now, area.left, area.top, 1001) > 0, gone);
+    EXPECT_EQ(IconMismatches(now, area.left, area.top + Row, 1001), 0);
+    EXPECT_EQ(e2e::ListStrings(Control(IDC_ASSOCIATED_LIST))[0], "f:\\SOUNDS\\BELL.WAV");
+    if (gone) SaveScreenshot("missing-sound");
+  }
 }
 
 TEST_F(DrawingTest, ALongPathIsCutAtTheRightEdgeOnOneLine) {
@@ -303,21 +337,28 @@ TEST_F(DrawingTest, TheFaceAndTheLabelsAreGray) {
   }
 }
 
-// At 100 % every size is what it always was; at 150 % the frame, the rows
-// and the icons, drawn for that scale, grow with it. Whatever shows lies
-// inside the window, with the browser open and folded away again.
+// At each display scale the rows and the icons, drawn for that scale, grow
+// with it, and the frame with the dialog's units; it starts as it is
+// folded. Whatever shows lies inside the window, clear of all else that
+// shows, with the browser open and folded away again.
 TEST_F(DrawingTest, AtEachDisplayScaleTheWindowHoldsWhatItShowsAndEachRowItsIcon) {
   const struct {
     DWORD dpi;
     int row, narrow, wide, height;
     const char* screenshot;
-  } scales[] = {{96, 32, 420, 730, 380, "widened"}, {144, 48, 630, 1095, 570, "display-scale-150"}};
+  } scales[] = {{96, 32, 418, 731, 388, "widened"},
+                {120, 40, 476, 834, 448, "display-scale-125"},
+                {144, 48, 595, 1042, 565, "display-scale-150"},
+                {192, 64, 769, 1351, 712, "display-scale-200"}};
   for (const wchar_t* file : {L"f:\\bell.wav", L"f:\\chimes\\ding.wav", L"f:\\chimes\\dong.wav"})
     Put(file);
   for (const auto& scale : scales) {
     SCOPED_TRACE(scale.dpi);
     UserSetting logPixels("Control Panel\\Desktop", "LogPixels", scale.dpi);
     Start(FourSounds);
+    const SIZE first = FrameSize();
+    EXPECT_EQ(first.cx, scale.narrow);
+    EXPECT_EQ(first.cy, scale.height);
     FocusOn(IDCANCEL);  // the focus frame would cross the first event's icon
     e2e::Screenshot shot(frame);
     const RECT events = ListArea(IDC_EVENT_LIST), sounds = ListArea(IDC_ASSOCIATED_LIST);
@@ -329,15 +370,16 @@ TEST_F(DrawingTest, AtEachDisplayScaleTheWindowHoldsWhatItShowsAndEachRowItsIcon
           IconMismatches(shot, sounds.left, sounds.top + row * scale.row, IDI_SOUND, scale.row), 0)
           << "sound " << row;
     }
-    EXPECT_EQ(ShownOutside(), std::vector<int>{});
+    EXPECT_EQ(Misplaced(), std::vector<int>{});
     ClickFiles();
     EXPECT_EQ(FrameSize().cx, scale.wide);
     EXPECT_EQ(FrameSize().cy, scale.height);
-    EXPECT_EQ(ShownOutside(), std::vector<int>{}) << "the browser open";
+    EXPECT_EQ(Misplaced(), std::vector<int>{}) << "the browser open";
     SaveScreenshot(scale.screenshot);
     ClickFiles();
-    EXPECT_EQ(FrameSize().cx, scale.narrow);
-    EXPECT_EQ(ShownOutside(), std::vector<int>{}) << "the browser folded";
+    EXPECT_EQ(FrameSize().cx, first.cx) << "folded as it started";
+    EXPECT_EQ(FrameSize().cy, first.cy) << "folded as it started";
+    EXPECT_EQ(Misplaced(), std::vector<int>{}) << "the browser folded";
   }
 }
 
@@ -374,7 +416,7 @@ TEST_F(DrawingTest, InHighContrastTheListsTakeTheUsersColours) {
 }
 
 TEST_F(DrawingTest, AMissingIconEndsTheProgramWithAGdiFailure) {
-  Launch("", "chimelo-without-icon.exe");
+  Launch("", ProgramPath("chimelo-without-icon.exe"));
   HWND box = e2e::WaitForMessageBox(chimelo->Id(), "Exception", "GDI failure", 30000);
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));

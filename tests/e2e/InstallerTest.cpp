@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Driver.h"
+#include "PlantedLibraries.h"
 #include "ReportedWindows.h"
 #include "Version.h"
 #include "resources/ResourceIds.h"
@@ -166,12 +167,19 @@ class InstallerTest : public ::testing::Test {
 };
 
 // Installed over an installation whose sign-in shortcut is a plain one, as
-// it was before the sign-in start played the start sound.
+// it was before the sign-in start played the start sound, from a download
+// folder where libraries named as system ones wait: it loads none of them.
 TEST_F(InstallerTest, ASilentInstallPutsTheProgramItsShortcutsAndItsEntryInPlace) {
   EXPECT_EQ(VersionResource(installer).Text("ProductVersion"), CHIMELO_VERSION);
   Install();
   ASSERT_TRUE(CopyFileA(startMenuShortcut.c_str(), signInShortcut.c_str(), FALSE));
-  Install();
+  ScratchDirectory downloads;
+  const std::string setup = downloads.Path() + "\\chimelo-setup.exe";
+  ASSERT_TRUE(CopyFileA(installer.c_str(), setup.c_str(), FALSE));
+  PlantedLibraries planted(downloads.Path(), setup);
+  ASSERT_GT(planted.Count(), 0u);
+  ASSERT_EQ(e2e::RunToTheEnd("\"" + setup + "\" /S"), 0);
+  EXPECT_EQ(planted.Loaded(), std::vector<std::string>{});
   DWORD type = 0;
   ASSERT_TRUE(GetBinaryTypeA(program.c_str(), &type));
   EXPECT_EQ(type, DWORD{SCS_64BIT_BINARY}) << "the test prefix is 64-bit Windows";
@@ -271,6 +279,14 @@ TEST_F(InstallerTest, TheUninstallRemovesWhatItInstalledAndKeepsTheDataAsDoesARe
   EXPECT_TRUE(Exists(program));
   EXPECT_EQ(FileText(settings.c_str()), kept);
   DeleteFileA(sound.c_str());
+
+  // Kept where it lies by _?=, beside libraries named as system ones, the
+  // uninstaller loads none of them.
+  const std::string uninstaller = installed + "\\uninstall.exe";
+  PlantedLibraries planted(installed, uninstaller);
+  ASSERT_EQ(e2e::RunToTheEnd("\"" + uninstaller + "\" /S _?=" + installed), 0);
+  EXPECT_EQ(planted.Loaded(), std::vector<std::string>{});
+  EXPECT_FALSE(Exists(program));
 }
 
 // The page that offers the sign-in start, saved for the README.
@@ -303,8 +319,7 @@ TEST_F(InstallerTest, TheComponentsPageShowsAndCancelLeavesNothing) {
     return dark > 100;
   };
   ASSERT_TRUE(e2e::WaitUntil(componentsShow, 10000));
-  EXPECT_TRUE(
-      e2e::Screenshot(window).SaveBmp(screenshots + "\\installer-components.bmp"));
+  EXPECT_TRUE(e2e::Screenshot(window).SaveBmp(screenshots + "\\installer-components.bmp"));
 
   ASSERT_TRUE(e2e::Click(GetDlgItem(window, IDCANCEL)));
   HWND question = nullptr;

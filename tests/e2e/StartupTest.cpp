@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ChimeloTest.h"
+#include "PlantedLibraries.h"
 
 namespace {
 
@@ -113,9 +114,16 @@ TEST_F(StartupTest, ASecondStartBringsTheRunningChimeloToTheFrontAndEnds) {
 }
 
 // The icons alone do not tell "Restore Down" from "Restore Up": resting the
-// pointer on a row shows the event's name.
-TEST_F(StartupTest, ThePointerOnAnEventShowsItsName) {
-  Start();
+// pointer on a row shows the event's name. Libraries that a web page saved
+// beside Chimelo, under system libraries' names, are never loaded: not at
+// the start, the first preview or the first tooltip.
+TEST_F(StartupTest, ThePointerOnAnEventShowsItsNameAndNoPlantedLibraryLoads) {
+  const std::string copy = directory.Path() + "\\chimelo.exe";
+  ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE));
+  PlantedLibraries planted(directory.Path(), copy);
+  ASSERT_GT(planted.Count(), 0u);
+  Start("[1]\r\n1=C:\\A.WAV\r\n", "", copy);
+  ASSERT_TRUE(e2e::SelectListEntry(Control(IDC_ASSOCIATED_LIST), 0));
   HWND list = Control(IDC_EVENT_LIST);
   auto tip = [&]() -> std::string {
     for (HWND window : e2e::TopLevelWindows(chimelo->Id())) {
@@ -139,6 +147,7 @@ TEST_F(StartupTest, ThePointerOnAnEventShowsItsName) {
     EXPECT_TRUE(e2e::WaitUntil([&] { return tip() == name; }, 5000)) << name << ": " << tip();
   }
   SaveScreenshot("event-name");
+  EXPECT_EQ(planted.Loaded(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What Windows reads from chimelo.exe before it runs a line of it: the
 // manifest, which sets how the program is run, and the version resource,
-// which Explorer and the installer show.
+// which Explorer and the installer show; and the pictures it draws.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Version.h"
+#include "resources/DisplayScales.h"
 #include "tests/support/BesideThisProgram.h"
 #include "tests/support/VersionResource.h"
 
@@ -116,6 +117,26 @@ TEST(ProgramResourcesTest, TheVersionResourceNamesChimeloAndTheBuildsVersion) {
   EXPECT_EQ(version.Text("ProductVersion"), CHIMELO_VERSION);
   EXPECT_EQ(version.Text("OriginalFilename"), "chimelo.exe");
   EXPECT_EQ(version.Text("CompanyName"), "<none>");
+}
+
+// Each button's bitmaps, normal and pressed, at 100 % and at every larger
+// display scale, each the size of a 62 x 38 button at that scale.
+TEST(ProgramResourcesTest, EveryButtonHasItsBitmapsAtEveryDisplayScale) {
+  const HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  std::vector<DisplayScale> scales = {{100, 0}};
+  scales.insert(scales.end(), std::begin(DisplayScales), std::end(DisplayScales));
+  for (int id : {1002, 3002, 1103, 3103, 1109, 3109})
+    for (const DisplayScale& scale : scales) {
+      const int resource = id + scale.idOffset;
+      const HBITMAP bitmap = LoadBitmapA(program, MAKEINTRESOURCEA(resource));
+      BITMAP size = {};
+      EXPECT_TRUE(bitmap && GetObjectA(bitmap, sizeof size, &size)) << resource;
+      EXPECT_EQ(size.bmWidth, MulDiv(62, scale.percent, 100)) << resource;
+      EXPECT_EQ(size.bmHeight, MulDiv(38, scale.percent, 100)) << resource;
+      DeleteObject(bitmap);
+    }
+  FreeLibrary(program);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 # Regenerates the artwork into OUT and fails, naming the first file, unless it
-# matches what is committed under RESOURCES byte for byte.
+# holds the same pictures as what is committed under RESOURCES: the same
+# pixels, whichever zlib compressed an icon's PNG images.
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${ARTWORK} ${RESOURCES}/art ${OUT} RESULT_VARIABLE failed)
 if(failed)
@@ -14,7 +15,7 @@ foreach(file IN LISTS made)
   if(NOT EXISTS ${RESOURCES}/${file})
     message(FATAL_ERROR "resources/${file} is missing; ${regenerate}")
   endif()
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${file} ${RESOURCES}/${file}
+  execute_process(COMMAND ${ARTWORK} --same ${OUT}/${file} ${RESOURCES}/${file}
                   RESULT_VARIABLE differs)
   if(differs)
     message(FATAL_ERROR "resources/${file} differs from its pixel map; ${regenerate}")

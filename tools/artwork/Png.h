@@ -4,7 +4,11 @@
 
 #include "RgbaImage.h"
 
-// A complete PNG file, compressed by the system zlib at a fixed level, so
-// that with the same zlib the same image gives the same bytes, which
-// artwork_is_current relies on.
+// A complete PNG file, compressed by the system zlib at a fixed level. Another
+// zlib, or another version, may compress the same image into other bytes.
 std::vector<std::uint8_t> PngFile(const RgbaImage& image);
+
+// The header and the rows, inflated, of a PNG file that PngFile wrote: the
+// same for the same image, whichever zlib compressed it. Throws
+// std::runtime_error if the file is not such a PNG file.
+std::vector<std::uint8_t> PngRows(const std::vector<std::uint8_t>& png);

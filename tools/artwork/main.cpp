@@ -16,6 +16,8 @@
 #include "Gallery.h"
 #include "PixelMap.h"
 #include "Png.h"
+#include "SamePictures.h"
+#include "resources/DisplayScales.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -28,22 +30,18 @@ constexpr int kPressedOffset = 2000;
 // The name of a map drawn for 200 % display scale ends in this.
 const std::string kDoubled = "@2x";
 
-// An icon's images beside the 32 x 32 one, all from its 64 x 64 drawing.
-constexpr int kLargerIconSizes[] = {40, 48, 64};
-
-// Button bitmaps for 125, 150 and 200 % display scale, all from the 200 %
-// drawing, so that none is stretched up.
-struct LargerButton {
-  const char* suffix;  // of the file name
-  int width, height;
-};
-constexpr LargerButton kLargerButtons[] = {{"-125", 78, 48}, {"-150", 93, 57}, {"-200", 124, 76}};
+// A size at 100 % at a display scale, to the nearest pixel, halves up.
+constexpr int AtScale(int size, const DisplayScale& scale) {
+  return (size * scale.percent + 50) / 100;
+}
 
 const char kUsage[] =
     "usage: artwork ART_DIR OUT_DIR\n"
     "         writes OUT_DIR/icons/<id>.ico and OUT_DIR/bitmaps/<id>[-<scale>].bmp\n"
     "       artwork --gallery ART_DIR PNG_FILE\n"
-    "         draws every picture enlarged and labelled into PNG_FILE\n";
+    "         draws every picture enlarged and labelled into PNG_FILE\n"
+    "       artwork --same FILE FILE\n"
+    "         exits with 0 if the two .ico or .bmp files hold the same pictures, else 1\n";
 
 // A picture drawn for 100 % in <id>.txt and for 200 % in <id>@2x.txt.
 struct Drawing {
@@ -93,9 +91,14 @@ std::vector<Drawing> LoadIcons(const fs::path& art) {
   return Load(art / "icons", kIconSize, kIconSize, true);
 }
 
+// An icon's images beside the 32 x 32 one, one for each larger display
+// scale, all from its 64 x 64 drawing.
 std::vector<RgbaImage> LargerIcons(const Drawing& icon) {
   std::vector<RgbaImage> images;
-  for (int size : kLargerIconSizes) images.push_back(AreaAverage(icon.doubled, size, size));
+  for (const DisplayScale& scale : DisplayScales) {
+    const int size = AtScale(kIconSize, scale);
+    images.push_back(AreaAverage(icon.doubled, size, size));
+  }
   return images;
 }
 
@@ -112,22 +115,25 @@ struct ButtonScale {
   std::vector<Bitmap> bitmaps;
 };
 
-// The 100 % bitmaps stay as they have always been. The larger ones are
-// run-length encoded, which takes a half to a third of the space.
+// The 100 % bitmaps stay as they have always been. The larger ones, one set
+// for each larger display scale, all from the 200 % drawing so that none is
+// stretched up, are run-length encoded, which takes a half to a third of
+// the space.
 std::vector<ButtonScale> LoadButtons(const fs::path& art) {
   std::vector<ButtonScale> scales = {{"", Compression::kNone, {}}};
-  for (const LargerButton& size : kLargerButtons)
-    scales.push_back({size.suffix, Compression::kRle4, {}});
+  for (const DisplayScale& scale : DisplayScales)
+    scales.push_back({"-" + std::to_string(scale.percent), Compression::kRle4, {}});
   for (const Drawing& button : Load(art / "buttons", kButtonWidth, kButtonHeight, false)) {
     const std::string pressed_id = std::to_string(std::stol(button.id) + kPressedOffset);
     scales[0].bitmaps.push_back({button.id, button.normal});
     scales[0].bitmaps.push_back({pressed_id, Pressed(button.normal, 1)});
     const Picture pressed = Pressed(button.doubled, 2);
-    for (std::size_t i = 0; i < std::size(kLargerButtons); ++i) {
-      const LargerButton& size = kLargerButtons[i];
+    for (std::size_t i = 0; i < std::size(DisplayScales); ++i) {
+      const int width = AtScale(kButtonWidth, DisplayScales[i]);
+      const int height = AtScale(kButtonHeight, DisplayScales[i]);
       std::vector<Bitmap>& bitmaps = scales[i + 1].bitmaps;
-      bitmaps.push_back({button.id, MajorityDownscale(button.doubled, size.width, size.height)});
-      bitmaps.push_back({pressed_id, MajorityDownscale(pressed, size.width, size.height)});
+      bitmaps.push_back({button.id, MajorityDownscale(button.doubled, width, height)});
+      bitmaps.push_back({pressed_id, MajorityDownscale(pressed, width, height)});
     }
   }
   return scales;
@@ -136,7 +142,7 @@ std::vector<ButtonScale> LoadButtons(const fs::path& art) {
 // The icons at each size, then the buttons at each scale.
 std::vector<std::vector<Labelled>> GalleryGroups(const fs::path& art) {
   const auto rgba = [](const Picture& p) { return AreaAverage(p, p.width, p.height); };
-  std::vector<std::vector<Labelled>> groups(1 + std::size(kLargerIconSizes));
+  std::vector<std::vector<Labelled>> groups(1 + std::size(DisplayScales));
   for (const Drawing& icon : LoadIcons(art)) {
     groups[0].push_back({icon.id, rgba(icon.normal)});
     std::vector<RgbaImage> larger = LargerIcons(icon);
@@ -148,6 +154,12 @@ std::vector<std::vector<Labelled>> GalleryGroups(const fs::path& art) {
     for (const Bitmap& bitmap : scale.bitmaps) group.push_back({bitmap.id, rgba(bitmap.picture)});
   }
   return groups;
+}
+
+std::vector<std::uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error(path.string() + ": cannot read");
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -174,6 +186,8 @@ int main(int argc, char** argv) {
   try {
     if (args.size() == 3 && args[0] == "--gallery") {
       Write(args[2], PngFile(Gallery(GalleryGroups(args[1]))));
+    } else if (args.size() == 3 && args[0] == "--same") {
+      return SamePictures(ReadFile(args[1]), ReadFile(args[2])) ? 0 : 1;
     } else if (args.size() == 2 && args[0][0] != '-') {
       WriteResources(args[0], args[1]);
     } else {
