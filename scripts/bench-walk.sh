@@ -81,10 +81,8 @@ walks=$bench/walks.txt
 if [ -z "$walk_problem" ]; then
   echo "Timing Chimelo's walk of X:, $runs runs..."
   exe=$("$WINE" winepath -w "$bench/bin/chimelo.exe")
-  mkdir -p "$bench/work"
-  work=$("$WINE" winepath -w "$bench/work")
   for _ in $(seq "$runs"); do
-    if ! out=$(timeout 300 "$WINE" "$bench/bin/walk-benchmark.exe" "$exe" x "$work" 2>&1 | tr -d '\r'); then
+    if ! out=$(timeout 300 "$WINE" "$bench/bin/walk-benchmark.exe" "$exe" x 2>&1 | tr -d '\r'); then
       walk_problem=$(grep . <<<"$out" | tail -1)
       break
     fi
