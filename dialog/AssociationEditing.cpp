@@ -25,15 +25,9 @@ bool TChimeloDialog::TakeSelectedEvent() {
 void TChimeloDialog::CmAddToCurrent() {
   int wav = WavList->GetSelIndex();
   if (wav < 0 || !TakeSelectedEvent()) return;
-  char path[SoundPathBytes];
-  if (!WavList->GetString(path, sizeof path, wav)) return;
-  if (Sounds.SoundCount(CurrentEvent) == MaxSoundsPerEvent) {
-    MessageBox("Too Many Sounds !", "Error", MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
-  if (!OfferCopyToHardDisk(path)) return;
-  if (Sounds.Append(CurrentEvent, path)) SoundsChanged = 1;
-  FillAssociatedList();
+  NameList one;
+  one.Add(Listed.Shown(wav));
+  AddSounds(CurrentEvent, one);
 }
 
 void TChimeloDialog::CmAddToAll() {
@@ -42,11 +36,12 @@ void TChimeloDialog::CmAddToAll() {
   if (MessageBox("Do You Really Want To Associate This Sound With Everey System Sound ?",
                  "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO)
     return;
-  char path[SoundPathBytes];
-  if (!WavList->GetString(path, sizeof path, wav) || !OfferCopyToHardDisk(path)) return;
+  NameList one;
+  one.Add(Listed.Shown(wav));
+  if (!CopyWhatMayGo(one) || !one.First()) return;
   bool someWereFull = false;
   for (int event = 0; event < EventCount; ++event) {
-    if (Sounds.Append(event, path))
+    if (Sounds.Append(event, one.First()))
       SoundsChanged = 1;
     else
       someWereFull = true;

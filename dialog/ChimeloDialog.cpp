@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/DroppedFiles.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "resources/ResourceIds.h"
@@ -49,6 +50,12 @@ const TResponse TChimeloDialog::ResponseRows[] = {
     OnTimer<&TChimeloDialog::RotateSounds>(RotationTimer),
     OnCommand<&TChimeloDialog::DriveSelChange>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
     OnMessage<&TChimeloDialog::EvSetCursor>(WM_SETCURSOR),
+    OnCommand<&TChimeloDialog::CmAddSounds>(BN_CLICKED, IDM_ADD_SOUNDS),
+    OnCommand<&TChimeloDialog::AssociatedSelChange>(BN_CLICKED, IDM_PLAY),
+    OnVKeyToItem<&TChimeloDialog::EvVKeyToItem>(),
+    OnContextMenu<&TChimeloDialog::EvContextMenu>(),
+    OnDropFiles<&TChimeloDialog::EvDropFiles>(),
+    OnCommand<&TChimeloDialog::FilterChange>(EN_CHANGE, IDC_FILTER),
 };
 const TResponseTable TChimeloDialog::ResponseTable(ResponseRows, &TDialog::ResponseTable);
 
@@ -56,7 +63,7 @@ TChimeloDialog::TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module
     : TDialog(parent, resourceId, module) {
   EventList = new TListBox(this, IDC_EVENT_LIST);
   AssociatedList = new TListBox(this, IDC_ASSOCIATED_LIST);
-  WavList = new TListBox(this, IDC_WAV_LIST);
+  WavList = new TVirtualListBox(this, IDC_WAV_LIST);
   DriveCombo = new TComboBox(this, IDC_DRIVE_COMBO);
   SetTransferBuffer(&ChimeloDialogXfer);
 }
@@ -74,14 +81,20 @@ void TChimeloDialog::SetupWindow() {
   EventList->SetSelIndex(0);
   FillAssociatedList();
   SetTimer(GetHandle(), RotationTimer, RotationPeriod, nullptr);
+  AcceptDroppedFiles(GetHandle());
+  WavList->AnswerTexts(*this, [](const TWindow& dialog, int row) {
+    return static_cast<const TChimeloDialog&>(dialog).Listed.Shown(row);
+  });
+  SendDlgItemMessageW(GetHandle(), IDC_FILTER, EM_LIMITTEXT, FilterLength, 0);
 
   DriveCombo->FillDriveList();
+  DriveCombo->InsertString(ChooseFolderEntry, -1);
   // Too long to hold, the selector stays without a selection.
   if (!CurrentDirectory(CurrentDir, sizeof CurrentDir)) return;
   LowerAsciiLetters(CurrentDir);
   char prefix[8];
   std::snprintf(prefix, sizeof prefix, "[-%c-]", CurrentDir[0]);
-  DriveCombo->SetSelString(prefix);
+  LastWalkEntry = DriveCombo->SetSelString(prefix);
 }
 
 void TChimeloDialog::CleanupWindow() {
@@ -132,9 +145,14 @@ void TChimeloDialog::CmSave() {
                MB_OK | MB_ICONEXCLAMATION);
 }
 
-// Cancel and Escape stop a running walk; otherwise they minimise the frame,
-// and the rotation goes on.
+// Escape in the filter empties it. Otherwise Cancel and Escape stop a
+// running walk, or else minimise the frame, and the rotation goes on.
 void TChimeloDialog::CmStopOrMinimize() {
+  const HWND filter = GetDlgItem(GetHandle(), IDC_FILTER);
+  if (GetFocus() == filter && GetWindowTextLengthW(filter)) {
+    SetWindowTextW(filter, L"");
+    return;
+  }
   if (Searching) {
     Searching = 0;
     FilesListed = 0;

@@ -6,10 +6,11 @@
 #include "platform/Gdi.h"
 #include "platform/ListBox.h"
 #include "platform/ListBoxTips.h"
+#include "platform/VirtualListBox.h"
 #include "platform/WideText.h"
+#include "scheme/ListedSounds.h"
+#include "scheme/NameList.h"
 #include "scheme/SoundTable.h"
-
-class NameList;
 
 // The program's one dialog: the events, the selected event's sounds and the
 // WAV browser. It owns all of the program's state.
@@ -18,6 +19,10 @@ class TChimeloDialog : public TDialog {
   TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module);
 
   static constexpr UINT RotationTimer = 100;
+  // The selector's last entry, which opens the folder picker.
+  static constexpr char ChooseFolderEntry[] = "[Folder\xE2\x80\xA6]";
+  // The filter's longest text, in UTF-16 units.
+  static constexpr int FilterLength = 255;
   static constexpr UINT RotationPeriod = 30000;  // milliseconds
 
   bool CanClose() override;
@@ -36,6 +41,7 @@ class TChimeloDialog : public TDialog {
   HBRUSH EvCtlColor(HDC dc, HWND control, UINT controlType);
   void DrawEventItem(UINT controlId, DRAWITEMSTRUCT& draw);
   void DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw);
+  void DrawWavItem(DRAWITEMSTRUCT& draw);
   const TIcon& RowIcon(int id);
 
   void CmFiles();
@@ -56,13 +62,33 @@ class TChimeloDialog : public TDialog {
 
   bool TakeSelectedEvent();
   void PreviewSound(const char* path);
-  // Offers a copy of a sound from a drive that is not a fixed disk. True
-  // when the path now in the buffer is to be stored: the one given, or its
-  // copy's; false when nothing is to be added.
-  bool OfferCopyToHardDisk(char (&path)[SoundPathBytes]);
 
-  // The WAV browser's walk.
-  int SelectedDrive();
+  // Adding several sounds at once: the Open dialog, drops, the context menu.
+  void CmAddSounds();
+  void CmPlay();
+  void EvContextMenu(HWND window, POINT screen);
+  int EvVKeyToItem(UINT key, HWND list);
+  void EvDropFiles(HDROP drop);
+  // Each path, in order, goes to the event as Add To Current adds one; each
+  // question is asked once for them all.
+  void AddSounds(int event, const NameList& paths);
+  // Asks once whether the sounds on drives that may go (not a fixed disk)
+  // are to be copied onto the hard disk; on Yes each path is replaced by
+  // its copy's, or dropped, and named, when it cannot be copied. False on
+  // Cancel: nothing is to be added.
+  bool CopyWhatMayGo(NameList& paths);
+  // A message of the heading and the files' names.
+  void TellNamed(const char* heading, const NameList& paths, UINT icon);
+
+  // The WAV list shows the walk's rows that the filter lets through.
+  void FilterChange();
+  // After the rows or the filter changed: shows them from the top, with the
+  // row of this path selected again where it still shows.
+  void ShowListed(const char* selected);
+
+  // The WAV browser's walk, of a drive or of a chosen folder.
+  bool SelectedWalkRoot(char (&root)[PathBytes]);
+  bool ChooseFolderToWalk();
   void ResizeFrame(int width);
   void ShowBrowser(bool show);
   void EnableWalkControls(bool enable);
@@ -74,13 +100,15 @@ class TChimeloDialog : public TDialog {
 
   TListBox* EventList;
   TListBox* AssociatedList;
-  TListBox* WavList;
+  TVirtualListBox* WavList;
+  ListedSounds Listed;
   int Expanded;
   TComboBox* DriveCombo;
   int FilesListed;
   int CurrentEvent;
   SoundTable Sounds;
-  int SearchDrive;
+  // The selector's entry before the last change, for a cancelled picker.
+  int LastWalkEntry = -1;
   char CurrentDir[PathBytes];
   int Searching;
   // Set when chimelo.ini existed but could not be read: it is then never

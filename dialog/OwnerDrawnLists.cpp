@@ -1,6 +1,7 @@
 // The events list and the associated-sounds list paint their own rows: an
 // event as its icon alone, a sound as the sound icon and its path, both
-// grayed where the file was missing. The colours are the system's,
+// grayed where the file was missing. The WAV list's rows are Chimelo's
+// own, drawn as a list of strings draws them. The colours are the system's,
 // so a high-contrast scheme is followed; with the standard colours the rows
 // are white, and a selected sound without the focus gray, as an inactive
 // caption is.
@@ -14,6 +15,18 @@ namespace {
 
 // One icon high.
 int ListItemHeight() { return Scaled(32); }
+
+// One line of the dialog's font, as a list of strings has.
+int TextHeight(HWND dialog) {
+  HDC dc = GetDC(dialog);
+  TEXTMETRICW metrics = {};
+  {
+    TSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    GetTextMetricsW(dc, &metrics);
+  }
+  ReleaseDC(dialog, dc);
+  return metrics.tmHeight;
+}
 
 // From the row's left edge to the list's right edge, one row high.
 RECT RowFrame(HWND dialog, UINT controlId, const DRAWITEMSTRUCT& draw) {
@@ -50,11 +63,13 @@ void TChimeloDialog::EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw) {
     DrawEventItem(controlId, draw);
   else if (controlId == IDC_ASSOCIATED_LIST)
     DrawSoundItem(controlId, draw);
+  else if (controlId == IDC_WAV_LIST)
+    DrawWavItem(draw);
 }
 
-void TChimeloDialog::EvMeasureItem(UINT, MEASUREITEMSTRUCT& measure) {
+void TChimeloDialog::EvMeasureItem(UINT controlId, MEASUREITEMSTRUCT& measure) {
   DefaultProcessing();
-  measure.itemHeight = ListItemHeight();
+  measure.itemHeight = controlId == IDC_WAV_LIST ? TextHeight(GetHandle()) : ListItemHeight();
 }
 
 HBRUSH TChimeloDialog::EvCtlColor(HDC dc, HWND control, UINT controlType) {
@@ -109,6 +124,28 @@ void TChimeloDialog::DrawSoundItem(UINT controlId, DRAWITEMSTRUCT& draw) {
   DrawTextW(dc, WideText(reinterpret_cast<const char*>(draw.itemData)), -1, &text, 0);
   if (Selected(draw)) DrawSelectionFrame(dc, text);
   if (Focused(draw)) DrawFocusFrame(dc, frame);
+}
+
+// The selected row in the highlight colours; gray text while the list is
+// disabled.
+void TChimeloDialog::DrawWavItem(DRAWITEMSTRUCT& draw) {
+  HDC dc = draw.hDC;
+  if (draw.itemAction == ODA_FOCUS) {
+    DrawFocusRect(dc, &draw.rcItem);
+    return;
+  }
+  const bool selected = Selected(draw);
+  FillRect(dc, &draw.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int colour = draw.itemState & ODS_DISABLED ? COLOR_GRAYTEXT
+                     : selected                    ? COLOR_HIGHLIGHTTEXT
+                                                   : COLOR_WINDOWTEXT;
+  SetTextColor(dc, GetSysColor(colour));
+  SetBkMode(dc, TRANSPARENT);
+  RECT text = draw.rcItem;
+  text.left += Scaled(2);
+  if (const char* path = Listed.Shown(static_cast<int>(draw.itemID)))
+    DrawTextW(dc, WideText(path), -1, &text, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
+  if (Focused(draw)) DrawFocusRect(dc, &draw.rcItem);
 }
 
 // Loaded at the first paint that shows it, at the rows' size, and kept.

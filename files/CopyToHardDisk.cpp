@@ -11,20 +11,13 @@
 #include "platform/File.h"
 #include "platform/Files.h"
 #include "platform/UserFolders.h"
+#include "scheme/SoundBatch.h"
 
 namespace {
 
 const int CopyBufferSize = 256;
 
 enum class Copied { Yes, No, Denied };  // Denied: the directory may not be written
-
-// The part after the last separator: the file's name and extension.
-const char* FileName(const char* path) {
-  const char* name = path;
-  for (const char* c = path; *c; ++c)
-    if (*c == '\\' || *c == '/' || *c == ':') name = c + 1;
-  return name;
-}
 
 bool SameBytes(const char* a, const char* b) {
   TFile first = TFile::OpenForReading(a), second = TFile::OpenForReading(b);
@@ -115,20 +108,36 @@ bool CopyToHardDisk(const char* path, char (&copy)[PathBytes]) {
 
 }  // namespace
 
-bool TChimeloDialog::OfferCopyToHardDisk(char (&path)[SoundPathBytes]) {
-  const wchar_t root[] = {static_cast<wchar_t>(SearchDrive + 96), L':', L'\\', L'\0'};
-  if (GetDriveTypeW(root) == DRIVE_FIXED) return true;
-  // The system's own message box, whatever the custom-control library.
-  int answer = MessageBoxExW(GetHandle(),
-                             L"This Sound Is On a Drive That May Not Be Available Later.\nDo You "
-                             L"Want To Copy It Somewhere On Your Hard Disk ?",
-                             L"Chimelo !", MB_YESNOCANCEL | MB_ICONQUESTION, 0);
+// The system's own message boxes, whatever the custom-control library.
+bool TChimeloDialog::CopyWhatMayGo(NameList& paths) {
+  int mayGo = 0;
+  for (const char* path = paths.First(); path; path = paths.Next(path)) mayGo += MayGoAway(path);
+  if (!mayGo) return true;
+  const int answer = MessageBoxExW(
+      GetHandle(),
+      mayGo == 1 ? L"This Sound Is On a Drive That May Not Be Available Later.\nDo You Want To "
+                   L"Copy It Somewhere On Your Hard Disk ?"
+                 : L"Some Of These Sounds Are On a Drive That May Not Be Available Later.\nDo "
+                   L"You Want To Copy Them Somewhere On Your Hard Disk ?",
+      L"Chimelo !", MB_YESNOCANCEL | MB_ICONQUESTION, 0);
   if (answer == IDCANCEL) return false;
   if (answer == IDNO) return true;
+  NameList kept, failed;
   char copy[PathBytes];
-  if (!CopyToHardDisk(path, copy)) {
-    MessageBox("The File Can Not Be Copied !", "Chimelo !", MB_OK | MB_ICONSTOP);
-    return false;
+  for (const char* path = paths.First(); path; path = paths.Next(path)) {
+    if (!MayGoAway(path))
+      kept.Add(path);
+    else if (CopyToHardDisk(path, copy))
+      kept.Add(copy);
+    else
+      failed.Add(path);
   }
-  return CopyText(path, copy);
+  paths = std::move(kept);
+  if (!failed.First()) return true;
+  if (mayGo == 1) {
+    MessageBox("The File Can Not Be Copied !", "Chimelo !", MB_OK | MB_ICONSTOP);
+    return true;
+  }
+  TellNamed("These Files Can Not Be Copied :\n", failed, MB_ICONSTOP);
+  return true;
 }

@@ -1,14 +1,15 @@
 // The WAV browser: &Files folds it in and out by the frame's width, and the
-// first time for a drive walks that drive from its root, listing every WAV
-// file with its full path. The walk runs inside the handler and lets the
+// first time for a drive walks that drive from its root, or the folder
+// chosen in the selector, listing every WAV file with its full path. The walk runs inside the handler and lets the
 // window handle its messages as it goes, so Cancel can stop it.
 #include <cstdio>
 #include <cstring>
 
 #include "dialog/ChimeloDialog.h"
-#include "files/NameList.h"
+#include "scheme/NameList.h"
 #include "platform/Application.h"
 #include "platform/DirectorySearch.h"
+#include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/Frame.h"
 #include "resources/ResourceIds.h"
@@ -27,10 +28,11 @@ const wchar_t MinimizeName[] = L"Minimize", StopSearchName[] = L"Stop Search";
 
 // What the wide frame shows: folded away, they are hidden, so that neither
 // the keyboard nor a screen reader goes where nobody can see.
-const int BrowserControls[] = {IDC_DRIVE_COMBO, IDC_WAV_LABEL, IDC_WAV_LIST, IDC_ADD_TO_CURRENT,
-                               IDC_ADD_TO_ALL};
+const int BrowserControls[] = {IDC_DRIVE_COMBO, IDC_WAV_LABEL,      IDC_FILTER_LABEL, IDC_FILTER,
+                               IDC_WAV_LIST,    IDC_ADD_TO_CURRENT, IDC_ADD_TO_ALL};
 
-// Everything but Cancel, in the order they are disabled and enabled again.
+// Everything but Cancel and the filter, which narrows the rows as they are
+// found, in the order they are disabled and enabled again.
 const int WalkControls[] = {
     IDC_SAVE,       IDC_EVENT_LIST,     IDC_ASSOCIATED_LIST,     IDC_WAV_LIST,
     IDC_FILES,      IDC_DRIVE_COMBO,    IDC_REMOVE_FROM_CURRENT, IDC_ADD_TO_CURRENT,
@@ -40,8 +42,7 @@ const int WalkControls[] = {
 // after every entry would make the walk several times slower, while 10 ms
 // keeps the window responsive.
 const DWORD PumpInterval = 10;
-// A list that is shown as it grows repaints for every entry added, which
-// costs far more than the walk itself: what was found is shown this often.
+// What was found is sorted in and shown this often.
 const DWORD ShowInterval = 250;
 
 // The longest entry, in UTF-16 units: a character outside the Basic
@@ -61,40 +62,62 @@ void TChimeloDialog::CmFiles() {
   ResizeFrame(WideWidth);
   ShowBrowser(true);
   if (FilesListed) return;
-  // Without a drive selected there is nothing to walk.
-  int drive = SelectedDrive();
-  if (drive < 1 || drive > 26) return;
+  // Without a drive or folder selected there is nothing to walk.
+  char root[PathBytes];
+  if (!SelectedWalkRoot(root)) return;
   // The walk moves the current directory, and must be able to put it back.
   if (!CurrentDirectory(DirectoryBeforeWalk, sizeof DirectoryBeforeWalk)) return;
 
   FilesListed = Searching = 1;
-  SearchDrive = drive;
   EnableWalkControls(false);
-  WavList->ClearList();
-  WavList->SetRedraw(false);
+  Listed.Clear();
+  ShowListed(nullptr);
   // However the walk ends, by its end, Cancel, the end of the program or a
   // failure in a handler it let run, the walk is over afterwards.
   struct WalkEnd {
     TChimeloDialog& dialog;
     ~WalkEnd() { dialog.EndWalk(); }
   } walkEnd{*this};
-  char root[4];
-  std::snprintf(root, sizeof root, "%c:\\", SearchDrive + 96);
   LastPump = LastShown = GetTickCount() - ShowInterval;
   SearchDirectory(root);
 }
 
+// The last entry opens the folder picker; cancelled, the selector goes
+// back to what it showed, and nothing changes.
 void TChimeloDialog::DriveSelChange() {
+  if (DriveCombo->GetSelIndex() == DriveCombo->GetCount() - 1 && !ChooseFolderToWalk()) {
+    DriveCombo->SetSelIndex(LastWalkEntry);
+    return;
+  }
+  LastWalkEntry = DriveCombo->GetSelIndex();
   Expanded = 0;
   FilesListed = 0;
   CmFiles();
 }
 
-// The third character of the selector's "[-c-]": 1 for a, 3 for c.
-int TChimeloDialog::SelectedDrive() {
-  char text[8] = {};
-  DriveCombo->GetText(text, sizeof text);
-  return text[2] - 96;
+// The chosen folder shows in the selector before the picker's entry, in
+// place of the one chosen before.
+bool TChimeloDialog::ChooseFolderToWalk() {
+  char folder[PathBytes];
+  const Chosen chosen = ChooseFolder(GetHandle(), L"Choose A Folder To Search", folder);
+  if (chosen == Chosen::Unavailable)
+    MessageBox("The Folder Picker Can Not Be Shown !", "Error", MB_OK | MB_ICONEXCLAMATION);
+  if (chosen != Chosen::Some) return false;
+  int picker = DriveCombo->GetCount() - 1;
+  char before[PathBytes];
+  if (picker > 0 && DriveCombo->GetString(before, sizeof before, picker - 1) && before[0] != '[')
+    DriveCombo->DeleteString(--picker);
+  DriveCombo->SetSelIndex(DriveCombo->InsertString(folder, picker));
+  return true;
+}
+
+// "c:\" for the selector's "[-c-]", or the folder it shows.
+bool TChimeloDialog::SelectedWalkRoot(char (&root)[PathBytes]) {
+  if (!DriveCombo->GetText(root, sizeof root) || !root[0]) return false;
+  if (root[0] != '[') return true;
+  const char letter = root[1] == '-' ? root[2] : '\0';
+  std::snprintf(root, sizeof root, "%c:\\", letter);
+  return letter != '\0';
 }
 
 // The frame keeps its place, comes to the top and shows.
@@ -136,7 +159,8 @@ void TChimeloDialog::StopWalk() {
 void TChimeloDialog::EndWalk() {
   StopWalk();
   if (!GetHandle()) return;
-  WavList->SetRedraw(true);
+  Listed.Merge();
+  ShowListed(nullptr);
   EnableWalkControls(true);
 }
 
@@ -147,13 +171,12 @@ bool TChimeloDialog::KeepWalking() {
   DWORD now = GetTickCount();
   if (now - LastPump < PumpInterval) return Searching != 0;
   LastPump = now;
-  bool show = now - LastShown >= ShowInterval;
-  if (show) {
+  if (now - LastShown >= ShowInterval) {
     LastShown = now;
-    WavList->SetRedraw(true);
+    Listed.Merge();
+    ShowListed(nullptr);
   }
   if (!GetApplication()->PumpWaitingMessages()) Searching = 0;
-  if (show && Searching) WavList->SetRedraw(false);
   return Searching != 0;
 }
 
@@ -183,7 +206,7 @@ bool TChimeloDialog::SearchDirectory(const char* dir) {
 bool TChimeloDialog::ListWavFiles(NameList& subdirectories) {
   bool entriesFit = CurrentDirectory(CurrentDir, sizeof CurrentDir);
   TDirectorySearch search;
-  char name[PathBytes], entry[PathBytes];
+  char name[PathBytes], entry[PathBytes], lowered[PathBytes];
   for (bool found = search.First(L"*"); found; found = search.Next()) {
     if (!KeepWalking()) return false;
     DWORD attributes = search.Attributes();
@@ -200,9 +223,9 @@ bool TChimeloDialog::ListWavFiles(NameList& subdirectories) {
     LowerAsciiLetters(name);
     int written = std::snprintf(entry, sizeof entry, "%s\\%s", CurrentDir, name);
     if (written < 0 || written >= static_cast<int>(sizeof entry) ||
-        Utf16Length(entry) > LongestEntry)
+        Utf16Length(entry) > LongestEntry || !LowerText(entry, lowered, sizeof lowered))
       continue;
-    WavList->AddString(entry);
+    Listed.Add(entry, lowered);
   }
   return true;
 }

@@ -31,6 +31,10 @@ class TControl {
   }
   // The same with a text, given in UTF-8, as the lParam.
   LRESULT SendText(UINT message, WPARAM wParam, const char* text) const;
+  // An entry's text, asked for with a pair such as LB_GETTEXTLEN and
+  // LB_GETTEXT, into a buffer of the given size; false, with the buffer
+  // left empty, when there is no such entry or the text does not fit.
+  bool EntryText(UINT lengthMessage, UINT textMessage, int index, char* buffer, int size) const;
 
  private:
   int id_;

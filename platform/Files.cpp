@@ -16,10 +16,7 @@ bool FileCanBeRead(const char* name) {
 }
 
 bool MakeDirectory(const char* name) {
-  WideText wide(name);
-  if (CreateDirectoryW(wide, nullptr)) return true;
-  const DWORD attributes = GetFileAttributesW(wide);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  return CreateDirectoryW(WideText(name), nullptr) || IsDirectory(name);
 }
 
 bool RemoveFile(const char* name) { return DeleteFileW(WideText(name)) != 0; }
@@ -45,4 +42,15 @@ bool CurrentDirectory(char* buffer, int size) {
     return false;
   }
   return ToUtf8(wide, buffer, size);
+}
+
+bool IsDirectory(const char* name) {
+  const DWORD attributes = GetFileAttributesW(WideText(name));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MayGoAway(const char* path) {
+  if (path[0] == '\\' && path[1] == '\\') return true;  // \\server\share
+  const wchar_t root[] = {static_cast<wchar_t>(path[0]), L':', L'\\', L'\0'};
+  return GetDriveTypeW(root) != DRIVE_FIXED;
 }

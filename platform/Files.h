@@ -33,3 +33,11 @@ bool ChangeDirectory(const char* name);
 
 // GetCurrentDirectoryW; false, with the buffer empty, when it does not fit.
 bool CurrentDirectory(char* buffer, int size);
+
+// GetFileAttributesW names a directory.
+bool IsDirectory(const char* name);
+
+// The full path (x:\... or \\server\share\...) lies on a drive that may
+// not be there later: not a fixed disk, but a removable one, a CD or a
+// network drive.
+bool MayGoAway(const char* path);

@@ -128,3 +128,39 @@ constexpr TResponse OnEndSession() {
             return 0;
           }};
 }
+
+// void Handler(HWND window, POINT screen): the window's context menu is
+// asked for, by the right button at that point, or by the keyboard (the
+// menu key, Shift+F10) with the point {-1, -1}.
+template <auto Handler>
+constexpr TResponse OnContextMenu() {
+  return {WM_CONTEXTMENU, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                reinterpret_cast<HWND>(wParam),
+                POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return 0;
+          }};
+}
+
+// int Handler(UINT key, HWND list): a key pressed in a list box with
+// LBS_WANTKEYBOARDINPUT. Returns -1 for the list's own handling, -2 when
+// the key was handled.
+template <auto Handler>
+constexpr TResponse OnVKeyToItem() {
+  return {WM_VKEYTOITEM, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            return (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+          }};
+}
+
+// void Handler(HDROP drop): files dropped on a window with
+// WS_EX_ACCEPTFILES.
+template <auto Handler>
+constexpr TResponse OnDropFiles() {
+  return {WM_DROPFILES, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(reinterpret_cast<HDROP>(wParam));
+            return 0;
+          }};
+}

@@ -13,3 +13,10 @@ HMODULE LoadSystemLibrary(const wchar_t* name);
 // What the system loads on the program's behalf comes from the system folder
 // too: SetDefaultDllDirectories, where Windows has it.
 void LoadLibrariesFromTheSystemFolderOnly();
+
+// The library's function of that name, typed; null when it is missing.
+template <class Entry>
+Entry LibraryEntry(HMODULE library, const char* name) {
+  return library ? reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                 : nullptr;
+}

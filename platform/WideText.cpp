@@ -16,3 +16,10 @@ bool ToUtf8(const wchar_t* wide, char* buffer, int size) {
   if (size > 0) buffer[0] = '\0';
   return false;
 }
+
+bool LowerText(const char* utf8, char* buffer, int size) {
+  WideText text(utf8);
+  wchar_t* wide = const_cast<wchar_t*>(static_cast<const wchar_t*>(text));
+  CharLowerBuffW(wide, static_cast<DWORD>(text.Length()));
+  return ToUtf8(wide, buffer, size);
+}

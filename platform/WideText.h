@@ -28,3 +28,8 @@ class WideText {
 // UTF-16 made UTF-8, into a buffer of size bytes. False, with the buffer
 // empty, when it does not fit or has no UTF-8 form (a lone surrogate).
 bool ToUtf8(const wchar_t* wide, char* buffer, int size);
+
+// The text with every letter lowered as the user's language lowers it, in
+// any script, into a buffer of size bytes; false, with the buffer empty,
+// when it does not fit.
+bool LowerText(const char* utf8, char* buffer, int size);

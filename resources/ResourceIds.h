@@ -15,3 +15,10 @@
 #define IDC_SAVE 109
 #define IDC_DRIVE_COMBO 110
 #define IDC_WAV_LABEL 111  // "WAV Files On Hard Disk", hidden with the browser
+#define IDC_FILTER 112        // narrows the WAV list to the rows holding every word typed
+#define IDC_FILTER_LABEL 113  // "F&ilter", hidden with the browser
+
+// The associated-sounds list's context menu; its third item is
+// IDC_REMOVE_FROM_CURRENT, as the button.
+#define IDM_ADD_SOUNDS 120
+#define IDM_PLAY 121

@@ -72,6 +72,7 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrderAndComesBack) {
                                  IDC_FILES,
                                  IDCANCEL,
                                  IDC_DRIVE_COMBO,
+                                 IDC_FILTER,
                                  IDC_WAV_LIST,
                                  IDC_ADD_TO_CURRENT,
                                  IDC_ADD_TO_ALL};
