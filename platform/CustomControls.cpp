@@ -15,7 +15,7 @@ MessageBoxEntry messageBox;
 
 template <class Entry>
 Entry Lookup(const char* name) {
-  return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+  return LibraryEntry<Entry>(library, name);
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ struct {
 
 template <class Entry>
 bool Lookup(HMODULE library, const char* name, Entry& entry) {
-  entry = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-  return entry != nullptr;
+  return (entry = LibraryEntry<Entry>(library, name)) != nullptr;
 }
 
 // Tried once: the pointer's every move asks for the tooltip.

@@ -16,7 +16,7 @@ HMODULE Winmm() {
 
 template <class Entry>
 Entry Lookup(const char* name) {
-  return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(Winmm(), name)));
+  return LibraryEntry<Entry>(Winmm(), name);
 }
 
 decltype(&PlaySoundW) PlaySoundEntry() {

@@ -14,8 +14,8 @@ decltype(&SHGetFolderPathW) getFolderPath;
 
 bool LocalAppDataFolder(char (&path)[FolderPathSize]) {
   if (!getFolderPath)
-    getFolderPath = reinterpret_cast<decltype(getFolderPath)>(reinterpret_cast<void*>(
-        GetProcAddress(LoadSystemLibrary(L"shell32.dll"), "SHGetFolderPathW")));
+    getFolderPath = LibraryEntry<decltype(getFolderPath)>(LoadSystemLibrary(L"shell32.dll"),
+                                                          "SHGetFolderPathW");
   wchar_t wide[MAX_PATH];  // what SHGetFolderPathW writes at the most
   return getFolderPath &&
          getFolderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, wide) ==

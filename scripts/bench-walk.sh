@@ -4,7 +4,9 @@
 # The tree (2,000 directories, 100,000 files, 5,000 WAV files; with --quick
 # a tenth of that) is made once under build/bench and mapped as the fixed
 # disk X:. Prints medians, their ratios and the window's latency during the
-# walk, beside the targets. Leaves nothing running.
+# walk, beside the targets. Then times keystrokes in the WAV list's filter
+# over 100,000 rows (a tenth with --quick): a tree of WAV files alone,
+# mapped as Y:. Leaves nothing running.
 #   bash scripts/bench-walk.sh [--quick]
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
@@ -13,9 +15,9 @@ repo=$PWD
 . scripts/bench-session.sh
 
 bench=$repo/build/bench
-runs=5 dirs=2000 files=100000 wavs=5000 tree=$bench/tree
+runs=5 dirs=2000 files=100000 wavs=5000 tree=$bench/tree rows=100000 rows_tree=$bench/tree-rows
 if [ "${1:-}" = --quick ]; then
-  runs=3 dirs=200 files=10000 wavs=500 tree=$bench/tree-quick
+  runs=3 dirs=200 files=10000 wavs=500 tree=$bench/tree-quick rows=10000 rows_tree=$bench/tree-rows-quick
 fi
 
 echo "Building..."
@@ -46,9 +48,22 @@ if [ ! -d "$tree" ]; then
   rm "$tree.part/../paths" && mv "$tree.part" "$tree"
 fi
 
+# The filter's rows: 1,000 directories of WAV files, "dNNNN\fNNNNNN.wav".
+if [ ! -d "$rows_tree" ]; then
+  echo "Making the tree $rows_tree..."
+  rm -rf "$rows_tree.part" && mkdir -p "$rows_tree.part"
+  (cd "$rows_tree.part" && awk -v rows="$rows" 'BEGIN {
+    for (j = 0; j < rows; j++) print sprintf("d%04d/f%06d.wav", j % 1000, j) }' >../rows &&
+    seq -f 'd%04g' 0 999 | xargs mkdir && xargs touch <../rows)
+  rm "$rows_tree.part/../rows" && mv "$rows_tree.part" "$rows_tree"
+fi
+
 start_bench_session "$bench/wineprefix-$arch" "$arch"
 ln -sfn "$tree" "$WINEPREFIX/dosdevices/x:"
-timeout 60 "$WINE" reg add 'HKLM\Software\Wine\Drives' /v x: /d hd /f /reg:64 >/dev/null
+ln -sfn "$rows_tree" "$WINEPREFIX/dosdevices/y:"
+for drive in x: y:; do
+  timeout 60 "$WINE" reg add 'HKLM\Software\Wine\Drives' /v $drive /d hd /f /reg:64 >/dev/null
+done
 warm_wineserver
 
 # Runs the command $runs times after one warm-up run; prints the median of
@@ -94,11 +109,29 @@ if [ -z "$walk_problem" ]; then
 fi
 column() { cut -d' ' -f"$1" "$walks" | median; }
 
+# One line per run: p50, p99, max, n, rows.
+keys=$bench/filter-keys.txt
+: >"$keys"
+if [ -z "$walk_problem" ]; then
+  echo "Timing keystrokes in the filter over Y:'s $rows rows, $runs runs..."
+  for _ in $(seq "$runs"); do
+    if ! out=$(timeout 300 "$WINE" "$bench/bin/walk-benchmark.exe" "$exe" y --filter 2>&1 | tr -d '\r'); then
+      walk_problem=$(grep . <<<"$out" | tail -1)
+      break
+    fi
+    grep '^filter' <<<"$out" | sed 's/^/  /'
+    sed -n 's/^filter keystroke: p50 \([0-9.]*\) ms, p99 \([0-9.]*\) ms, max \([0-9.]*\) ms (n=\([0-9]*\), \([0-9]*\) rows)$/\1 \2 \3 \4 \5/p' <<<"$out" >>"$keys"
+  done
+fi
+key_column() { cut -d' ' -f"$1" "$keys" | median; }
+
 echo
 awk -v floor="$floor" -v dir="$dir" -v find="$find" -v dir_count="$dir_count" \
   -v find_count="$find_count" -v problem="$walk_problem" -v runs="$runs" \
   -v walk="$(column 1)" -v entries="$(column 2)" -v p50="$(column 3)" -v p99="$(column 4)" \
-  -v max="$(column 5)" -v samples="$(column 6)" 'BEGIN {
+  -v max="$(column 5)" -v samples="$(column 6)" \
+  -v k50="$(key_column 1)" -v k99="$(key_column 2)" -v kmax="$(key_column 3)" -v kn="$(key_column 4)" \
+  -v krows="$(key_column 5)" 'BEGIN {
     net = dir - floor
     printf "%-26s %7.3f s\n", "floor (cmd /c ver)", floor
     printf "%-26s %7.3f s   %d files; %.3f s minus the floor\n", "dir /s /b X:\\*.wav", dir, dir_count, net
@@ -114,5 +147,8 @@ awk -v floor="$floor" -v dir="$dir" -v find="$find" -v dir_count="$dir_count" \
     printf "%-26s %7.1f\n", "chimelo / find", walk / find
     printf "%-26s %.1f / %.1f / %.1f ms, n=%d (target p99 <= 50 ms: %s)\n",
       "latency p50 / p99 / max", p50, p99, max, samples, p99 <= 50 ? "met" : "MISSED"
+    printf "%-26s %.1f / %.1f / %.1f ms, n=%d over %d rows (targets p50 <= 16 ms: %s; p99 <= 50 ms: %s)\n",
+      "filter key p50 / p99 / max", k50, k99, kmax, kn, krows, k50 <= 16 ? "met" : "MISSED",
+      k99 <= 50 ? "met" : "MISSED"
     printf "(medians of %d runs each)\n", runs
   }'

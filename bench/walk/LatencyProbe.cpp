@@ -28,7 +28,7 @@ void LatencyProbe::Stop() {
   std::sort(samples_.begin(), samples_.end());
 }
 
-double LatencyProbe::Percentile(double fraction) const {
-  const auto rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(samples_.size())));
-  return samples_[std::max<size_t>(rank, 1) - 1];
+double Percentile(const std::vector<double>& sorted, double fraction) {
+  const auto rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
+  return sorted[std::max<size_t>(rank, 1) - 1];
 }

@@ -10,6 +10,9 @@
 // Seconds on the performance counter.
 double Now();
 
+// The nearest-rank percentile of sorted samples, fraction in (0, 1].
+double Percentile(const std::vector<double>& sorted, double fraction);
+
 class LatencyProbe {
  public:
   explicit LatencyProbe(HWND window) : thread_([this, window] { Run(window); }) {}
@@ -20,8 +23,6 @@ class LatencyProbe {
   void Stop();
   // Round trips in milliseconds, sorted; valid after Stop().
   const std::vector<double>& Samples() const { return samples_; }
-  // The nearest-rank percentile of the samples, fraction in (0, 1].
-  double Percentile(double fraction) const;
 
  private:
   void Run(HWND window);
