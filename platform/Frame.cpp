@@ -28,6 +28,7 @@ const TResponse TDecoratedFrame::ResponseRows[] = {
     OnMessage<&TDecoratedFrame::EvClose>(WM_CLOSE),
     OnMessage<&TDecoratedFrame::EvDestroy>(WM_DESTROY),
     OnMessage<&TDecoratedFrame::EvSetFocus>(WM_SETFOCUS),
+    OnActivate<&TDecoratedFrame::EvActivate>(),
     OnSize<&TDecoratedFrame::EvSize>(),
 };
 const TResponseTable TDecoratedFrame::ResponseTable(ResponseRows, &TWindow::ResponseTable);
@@ -82,10 +83,22 @@ void TDecoratedFrame::EvDestroy() {
   DefaultProcessing();
 }
 
+// While another window has the keyboard (a message box, the Open dialog),
+// the control that had it is kept, to be given it back.
+void TDecoratedFrame::EvActivate(bool active) {
+  const HWND focus = GetFocus();
+  if (!active && focus && IsChild(GetHandle(), focus)) focus_ = focus;
+  DefaultProcessing();
+}
+
 // The keyboard belongs to the dialog's controls, where its dialog manager
-// sees the keys.
+// sees the keys: back where it was, or where the dialog puts it first.
 void TDecoratedFrame::EvSetFocus() {
-  if (client_->GetHandle()) SetFocus(client_->GetHandle());
+  const HWND dialog = client_->GetHandle();
+  if (focus_ && IsChild(dialog, focus_) && IsWindowVisible(focus_) && IsWindowEnabled(focus_))
+    client_->FocusControl(focus_);
+  else if (dialog)
+    SetFocus(dialog);
 }
 
 void TDecoratedFrame::EvSize(UINT sizeType, int width, int height) {

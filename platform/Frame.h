@@ -31,6 +31,7 @@ class TDecoratedFrame : public TWindow {
 
   void EvClose();
   void EvDestroy();
+  void EvActivate(bool active);
   void EvSetFocus();
   void EvSize(UINT sizeType, int width, int height);
 
@@ -39,6 +40,7 @@ class TDecoratedFrame : public TWindow {
  private:
   const char* title_;
   HICON icon_ = nullptr;
+  HWND focus_ = nullptr;
 };
 
 // The size of the frame that the dialog fills for the dialog's own client

@@ -164,3 +164,13 @@ constexpr TResponse OnDropFiles() {
             return 0;
           }};
 }
+
+// void Handler(bool active): the window becomes the active window, or
+// another does.
+template <auto Handler>
+constexpr TResponse OnActivate() {
+  return {WM_ACTIVATE, 0, AnyId, [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
+          }};
+}

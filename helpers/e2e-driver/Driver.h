@@ -110,6 +110,17 @@ struct Key {
 };
 bool Type(HWND window, const std::vector<Key>& keys);
 
+// Text in any script, typed as Type types keys: each character goes as a
+// Unicode keystroke to whatever has the focus.
+bool TypeText(HWND window, const std::wstring& text);
+// Keys held down together in this order and let go in reverse, as
+// {VK_SHIFT, VK_F10}.
+bool PressTogether(HWND window, const std::vector<WORD>& keys);
+
+// Files dropped from Explorer on a window that accepts them, at a point in
+// its client area.
+bool DropFiles(HWND window, POINT clientPoint, const std::vector<std::wstring>& paths);
+
 // A tick of the window's timer, as SetTimer would deliver it.
 void PostTimerTick(HWND window, UINT_PTR timerId);
 

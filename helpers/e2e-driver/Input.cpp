@@ -34,6 +34,19 @@ void NotifyParent(HWND control, UINT code) {
                reinterpret_cast<LPARAM>(control));
 }
 
+INPUT Stroke(WORD key, wchar_t character, DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki = {key, static_cast<WORD>(character), flags, 0, 0};
+  return input;
+}
+
+// Type() without keys brings the window to the front.
+bool SendStrokes(HWND window, std::vector<INPUT> strokes) {
+  return Type(window, {}) && SendInput(static_cast<UINT>(strokes.size()), strokes.data(),
+                                       sizeof(INPUT)) == strokes.size();
+}
+
 }  // namespace
 
 bool Click(HWND button) { return Clickable(button) && PostMessageA(button, BM_CLICK, 0, 0); }
@@ -84,6 +97,39 @@ bool Type(HWND window, const std::vector<Key>& keys) {
   }
   return SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) ==
          strokes.size();
+}
+
+bool TypeText(HWND window, const std::wstring& text) {
+  std::vector<INPUT> strokes;
+  for (wchar_t character : text)
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}})
+      strokes.push_back(Stroke(0, character, KEYEVENTF_UNICODE | up));
+  return SendStrokes(window, strokes);
+}
+
+bool PressTogether(HWND window, const std::vector<WORD>& keys) {
+  std::vector<INPUT> strokes;
+  for (WORD key : keys) strokes.push_back(Stroke(key, 0, 0));
+  for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+    strokes.push_back(Stroke(*key, 0, KEYEVENTF_KEYUP));
+  return SendStrokes(window, strokes);
+}
+
+// Explorer's way: a DROPFILES block (the names' offset, the point, fNC and
+// fWide), the names each ending in NUL, then a NUL, written into the
+// target's memory, where a fixed block is its own handle.
+bool DropFiles(HWND window, POINT clientPoint, const std::vector<std::wstring>& paths) {
+  const LONG header[] = {5 * sizeof(LONG), clientPoint.x, clientPoint.y, FALSE, TRUE};
+  std::wstring block(reinterpret_cast<const wchar_t*>(header), sizeof header / (sizeof(wchar_t)));
+  for (const std::wstring& path : paths) block += path + L'\0';
+  const SIZE_T bytes = (block.size() + 1) * sizeof(wchar_t);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+  void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  const bool written = WriteProcessMemory(process, remote, block.c_str(), bytes, nullptr);
+  CloseHandle(process);
+  return written && PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 void PostTimerTick(HWND window, UINT_PTR timerId) {

@@ -77,6 +77,34 @@ TEST_F(BrowserTest, TheListHoldsOnlyPathsThatOpenTheFileFound) {
   EXPECT_EQ(Listed(), Paths{"l:\\sub\\ring.wav"});
 }
 
+// The filter narrows the list as it is typed to the rows that hold every
+// word, in any case and any script; Escape there shows every row again. Add
+// To Current takes the row chosen in the narrowed list.
+TEST_F(BrowserTest, TheFilterKeepsTheRowsHoldingEveryWordTyped) {
+  const std::wstring bell = L"\x039a\x039f\x03a5\x0394\x039f\x03a5\x039d\x0399\\ring.wav";  // Greek
+  for (std::wstring path : {std::wstring(L"Bells\\ring.wav"), std::wstring(L"BELL.WAV"),
+                            std::wstring(L"doorbell\\x.wav"), std::wstring(L"ring.wav"), bell})
+    Put(L"f:\\" + path);
+  Start();
+  ClickFiles();
+  const Paths all = Listed();
+  ASSERT_TRUE(e2e::Type(frame, {{'I', true}}) && e2e::TypeText(frame, L"bell"));
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_EQ(Listed(), (Paths{"f:\\Bells\\ring.wav", "f:\\\\bell.wav", "f:\\doorbell\\x.wav"}));
+  SaveScreenshot("filtered");
+  ASSERT_TRUE(e2e::TypeText(frame, L" ring") && e2e::Settle(frame));
+  EXPECT_EQ(Listed(), Paths{"f:\\Bells\\ring.wav"});
+  ASSERT_TRUE(e2e::Type(frame, {{VK_ESCAPE}}) && e2e::Settle(frame));
+  EXPECT_EQ(Listed(), all);
+  EXPECT_EQ(SendMessageW(Control(IDC_FILTER), WM_GETTEXTLENGTH, 0, 0), 0);
+  ASSERT_TRUE(e2e::TypeText(frame, L"\x03ba\x03bf\x03c5\x03b4 RING") && e2e::Settle(frame));
+  const Paths greek = {"f:\\" + e2e::Utf8(bell)};
+  ASSERT_EQ(Listed(), greek);
+  ASSERT_TRUE(e2e::SelectListEntry(Control(IDC_WAV_LIST), 0) &&
+              e2e::Click(Control(IDC_ADD_TO_CURRENT)) && e2e::Settle(frame));
+  EXPECT_EQ(e2e::ListStrings(Control(IDC_ASSOCIATED_LIST)), greek);
+}
+
 TEST_F(BrowserTest, ADriveWithNothingToListEndsEmptyWithoutAWord) {
   // A drive whose medium goes after Chimelo has listed the drives.
   const std::string missing = screenshots_ + "\\..\\wine\\drives\\missing";
