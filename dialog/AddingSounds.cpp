@@ -31,9 +31,9 @@ void StartFolder(const SoundTable& sounds, int event, char (&folder)[SoundPathBy
     std::snprintf(folder + std::strlen(folder), SoundPathBytes - std::strlen(folder), "\\Media");
 }
 
-// The WAV files directly inside the folder, in name order; hidden and system
-// files are left out, as the walk leaves them out.
-void AddWavFilesIn(const char* folder, NameList& paths) {
+// The sound files directly inside the folder, in name order; hidden and
+// system files are left out, as the walk leaves them out.
+void AddSoundFilesIn(const char* folder, NameList& paths) {
   const std::size_t length = std::strlen(folder);
   const char* separator = length && folder[length - 1] == '\\' ? "" : "\\";
   char pattern[SoundPathBytes], name[PathBytes], path[SoundPathBytes], lowered[SoundPathBytes];
@@ -44,7 +44,7 @@ void AddWavFilesIn(const char* folder, NameList& paths) {
   for (bool found = search.First(WideText(pattern)); found; found = search.Next()) {
     if ((search.Attributes() &
          (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ||
-        !search.Name(name, sizeof name) || !IsWavFile(name))
+        !search.Name(name, sizeof name) || !(IsWavFile(name) || IsConvertible(name)))
       continue;
     written = std::snprintf(path, sizeof path, "%s%s%s", folder, separator, name);
     if (written > 0 && written < static_cast<int>(sizeof path) &&
@@ -63,7 +63,7 @@ void TChimeloDialog::CmAddSounds() {
   char folder[SoundPathBytes];
   StartFolder(Sounds, event, folder);
   NameList chosen;
-  const Chosen result = ChooseFiles(GetHandle(), L"Add Sounds", L"Sounds", L"*.wav", folder, chosen);
+  const Chosen result = ChooseFiles(GetHandle(), L"Add Sounds", L"Sounds", SoundFilePatterns, folder, chosen);
   if (result == Chosen::Unavailable)
     MessageBox("The Open Dialog Can Not Be Shown !", "Error", MB_OK | MB_ICONEXCLAMATION);
   else if (result == Chosen::Some)
@@ -75,6 +75,7 @@ void TChimeloDialog::CmAddSounds() {
 void TChimeloDialog::EvDropFiles(HDROP drop) {
   NameList dropped;
   const POINT point = TakeDroppedFiles(drop, dropped);
+  if (Converting) return;  // the window waits, as its controls do
   const HWND events = EventList->GetHandle();
   if (ChildWindowFromPoint(GetHandle(), point) == events) {
     POINT inList = point;
@@ -89,7 +90,7 @@ void TChimeloDialog::EvDropFiles(HDROP drop) {
   NameList paths;
   for (const char* path = dropped.First(); path; path = dropped.Next(path)) {
     if (IsDirectory(path))
-      AddWavFilesIn(path, paths);
+      AddSoundFilesIn(path, paths);
     else
       paths.Add(path);
   }
@@ -110,8 +111,9 @@ void TChimeloDialog::AddSounds(int event, const NameList& paths) {
     if (Sounds.Append(event, path)) SoundsChanged = 1;
   FillAssociatedList();
   TellNamed("Too Many Sounds ! These Were Not Added :\n", batch.noRoom, MB_ICONEXCLAMATION);
-  TellNamed("Only WAV Files Can Be Added. These Were Left Out :\n", batch.leftOut,
+  TellNamed("Only Sound Files Can Be Added. These Were Left Out :\n", batch.leftOut,
             MB_ICONEXCLAMATION);
+  if (batch.toConvert.First()) StartConversion(event, batch.toConvert);
 }
 
 // Nothing when the list is empty.

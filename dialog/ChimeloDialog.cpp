@@ -56,6 +56,9 @@ const TResponse TChimeloDialog::ResponseRows[] = {
     OnContextMenu<&TChimeloDialog::EvContextMenu>(),
     OnDropFiles<&TChimeloDialog::EvDropFiles>(),
     OnCommand<&TChimeloDialog::FilterChange>(EN_CHANGE, IDC_FILTER),
+    OnTimer<&TChimeloDialog::ShowConversionProgress>(ConversionTimer),
+    OnMessage<&TChimeloDialog::AskToCut>(SoundConversion::AskToCut),
+    OnMessage<&TChimeloDialog::EndConversion>(SoundConversion::Done),
 };
 const TResponseTable TChimeloDialog::ResponseTable(ResponseRows, &TDialog::ResponseTable);
 
@@ -146,11 +149,16 @@ void TChimeloDialog::CmSave() {
 }
 
 // Escape in the filter empties it. Otherwise Cancel and Escape stop a
-// running walk, or else minimise the frame, and the rotation goes on.
+// running conversion or walk, or else minimise the frame, and the rotation
+// goes on.
 void TChimeloDialog::CmStopOrMinimize() {
   const HWND filter = GetDlgItem(GetHandle(), IDC_FILTER);
   if (GetFocus() == filter && GetWindowTextLengthW(filter)) {
     SetWindowTextW(filter, L"");
+    return;
+  }
+  if (Converting) {
+    StopConversion();
     return;
   }
   if (Searching) {

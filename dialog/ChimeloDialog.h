@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "files/SoundConversion.h"
 #include "platform/ComboBox.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
@@ -18,7 +19,7 @@ class TChimeloDialog : public TDialog {
  public:
   TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module);
 
-  static constexpr UINT RotationTimer = 100;
+  static constexpr UINT RotationTimer = 100, ConversionTimer = 101;
   // The selector's last entry, which opens the folder picker.
   static constexpr char ChooseFolderEntry[] = "[Folder\xE2\x80\xA6]";
   // The filter's longest text, in UTF-16 units.
@@ -80,6 +81,14 @@ class TChimeloDialog : public TDialog {
   // A message of the heading and the files' names.
   void TellNamed(const char* heading, const NameList& paths, UINT icon);
 
+  // Sounds of other formats become levelled WAV copies off the window's
+  // thread.
+  void StartConversion(int event, const NameList& sources);
+  void ShowConversionProgress();
+  void StopConversion();
+  void AskToCut();
+  void EndConversion();
+
   // The WAV list shows the walk's rows that the filter lets through.
   void FilterChange();
   // After the rows or the filter changed: shows them from the top, with the
@@ -91,7 +100,7 @@ class TChimeloDialog : public TDialog {
   bool ChooseFolderToWalk();
   void ResizeFrame(int width);
   void ShowBrowser(bool show);
-  void EnableWalkControls(bool enable);
+  void EnableWalkControls(bool enable, const wchar_t* stopName = nullptr);
   void StopWalk();
   void EndWalk();
   bool KeepWalking();
@@ -131,4 +140,6 @@ class TChimeloDialog : public TDialog {
   // The rows' icons, by event number, the sound's at 0: loaded once, at the
   // rows' size.
   std::unique_ptr<TIcon> RowIcons[EventCount + 1];
+  // The conversion under way, if any.
+  std::unique_ptr<SoundConversion> Converting;
 };

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "dialog/ChimeloDialog.h"
+#include "files/HardDiskCopies.h"
 #include "platform/AppPackageAccess.h"
 #include "platform/BoundedText.h"
 #include "platform/File.h"
@@ -32,10 +33,11 @@ bool SameBytes(const char* a, const char* b) {
 }
 
 // The name in the directory, or, when a different file has it already,
-// the first free one of "name (2).ext", "name (3).ext" and so on. False
-// when none fits.
-bool ChooseDestination(const char* source, const char* directory, char (&destination)[PathBytes]) {
-  const char* name = FileName(source);
+// the first free one of "name (2).ext", "name (3).ext" and so on; a file
+// there with the same bytes as sameAs is taken as it is. False when none
+// fits.
+bool ChooseDestination(const char* name, const char* sameAs, const char* directory,
+                       char (&destination)[PathBytes]) {
   const char* dot = std::strrchr(name, '.');
   int stem = static_cast<int>(dot ? dot - name : std::strlen(name));
   for (int number = 1; number < 100; ++number) {
@@ -44,7 +46,7 @@ bool ChooseDestination(const char* source, const char* directory, char (&destina
                      : std::snprintf(destination, sizeof destination, "%s\\%.*s (%d)%s", directory,
                                      stem, name, number, dot ? dot : "");
     if (length < 0 || length >= static_cast<int>(sizeof destination)) return false;
-    if (!FileExists(destination) || SameBytes(source, destination)) return true;
+    if (!FileExists(destination) || SameBytes(sameAs, destination)) return true;
   }
   return false;
 }
@@ -72,24 +74,9 @@ Copied CopyBytes(const TFile& source, const char* destination) {
 // copy, otherwise the copy takes a free name beside it.
 Copied CopyInto(const char* directory, const char* path, char (&copy)[PathBytes]) {
   TFile source = TFile::OpenForReading(path);
-  if (!source.IsOpen() || !ChooseDestination(path, directory, copy)) return Copied::No;
+  if (!source.IsOpen() || !ChooseDestination(FileName(path), path, directory, copy))
+    return Copied::No;
   return FileExists(copy) ? Copied::Yes : CopyBytes(source, copy);
-}
-
-// Chimelo\Sounds in the user's local application data folder, made when
-// missing. Every part of Windows may read it: what an older Chimelo made is
-// mended too. Where rights cannot be set (a FAT drive), the copy goes on.
-bool UserSoundsFolder(char (&folder)[PathBytes]) {
-  char appData[FolderPathSize];
-  if (!LocalAppDataFolder(appData)) return false;
-  int length = std::snprintf(folder, sizeof folder, "%s\\Chimelo", appData);
-  if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
-    return false;
-  length = std::snprintf(folder, sizeof folder, "%s\\Chimelo\\Sounds", appData);
-  if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
-    return false;
-  LetAppPackagesRead(folder);
-  return true;
 }
 
 // Into the Windows directory; where the user may not write there (a
@@ -107,6 +94,28 @@ bool CopyToHardDisk(const char* path, char (&copy)[PathBytes]) {
 }
 
 }  // namespace
+
+// Every part of Windows may read it: what an older Chimelo made is mended
+// too. Where rights cannot be set (a FAT drive), the copy goes on.
+bool UserSoundsFolder(char (&folder)[PathBytes]) {
+  char appData[FolderPathSize];
+  if (!LocalAppDataFolder(appData)) return false;
+  int length = std::snprintf(folder, sizeof folder, "%s\\Chimelo", appData);
+  if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
+    return false;
+  length = std::snprintf(folder, sizeof folder, "%s\\Chimelo\\Sounds", appData);
+  if (length < 0 || length >= static_cast<int>(sizeof folder) || !MakeDirectory(folder))
+    return false;
+  LetAppPackagesRead(folder);
+  return true;
+}
+
+bool KeepAs(const char* made, const char* name, const char* directory, char (&kept)[PathBytes]) {
+  const bool chosen = ChooseDestination(name, made, directory, kept);
+  if (chosen && !FileExists(kept) && MoveFileOver(made, kept)) return true;
+  RemoveFile(made);  // where the same sound is there already, that is the copy
+  return chosen && FileExists(kept);
+}
 
 // The system's own message boxes, whatever the custom-control library.
 bool TChimeloDialog::CopyWhatMayGo(NameList& paths) {

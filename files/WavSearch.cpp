@@ -1,7 +1,7 @@
 // The WAV browser: &Files folds it in and out by the frame's width, and the
 // first time for a drive walks that drive from its root, or the folder
-// chosen in the selector, listing every WAV file with its full path. The walk runs inside the handler and lets the
-// window handle its messages as it goes, so Cancel can stop it.
+// chosen in the selector, listing every WAV file with its full path. The walk runs inside the
+// handler and lets the window handle its messages as it goes, so Cancel can stop it.
 #include <cstdio>
 #include <cstring>
 
@@ -69,7 +69,7 @@ void TChimeloDialog::CmFiles() {
   if (!CurrentDirectory(DirectoryBeforeWalk, sizeof DirectoryBeforeWalk)) return;
 
   FilesListed = Searching = 1;
-  EnableWalkControls(false);
+  EnableWalkControls(false, StopSearchName);
   Listed.Clear();
   ShowListed(nullptr);
   // However the walk ends, by its end, Cancel, the end of the program or a
@@ -136,15 +136,15 @@ void TChimeloDialog::ShowBrowser(bool show) {
   }
 }
 
-// A disabled control loses the keyboard: during the walk it goes to Cancel,
-// the one control that still works, which the walk renames for what it
-// does then; afterwards back to where it was.
-void TChimeloDialog::EnableWalkControls(bool enable) {
+// A disabled control loses the keyboard: during the walk (or a conversion)
+// it goes to Cancel, the one control that still works, which takes the name
+// of what it does then; afterwards back to where it was.
+void TChimeloDialog::EnableWalkControls(bool enable, const wchar_t* stopName) {
   if (!enable) {
     FocusBeforeWalk = GetFocus();
     FocusControl(GetDlgItem(GetHandle(), IDCANCEL));
   }
-  SetDlgItemTextW(GetHandle(), IDCANCEL, enable ? MinimizeName : StopSearchName);
+  SetDlgItemTextW(GetHandle(), IDCANCEL, enable ? MinimizeName : stopName);
   for (int id : WalkControls) EnableWindow(GetDlgItem(GetHandle(), id), enable);
   if (enable && FocusBeforeWalk && IsWindowVisible(FocusBeforeWalk)) FocusControl(FocusBeforeWalk);
 }

@@ -2,51 +2,25 @@
 
 #include <shobjidl.h>
 
+#include "platform/ComReference.h"
 #include "platform/SystemLibrary.h"
+#include "platform/WindowThreadCom.h"
 
 namespace {
 
-// ole32 and shell32 are loaded when a dialog is first asked for, not with
-// the program: they bring much of the shell with them.
-struct {
-  decltype(&CoCreateInstance) create;
-  decltype(&CoTaskMemFree) free;
-  decltype(&SHCreateItemFromParsingName) item;
-} com;
-
-// Tried once. The window's thread is a single-threaded apartment, as the
-// dialogs need.
-bool LoadCom() {
-  static const bool loaded = [] {
-    HMODULE ole = LoadSystemLibrary(L"ole32.dll"), shell = LoadSystemLibrary(L"shell32.dll");
-    if (!ole || !shell) return false;
-    auto initialize = LibraryEntry<decltype(&CoInitializeEx)>(ole, "CoInitializeEx");
-    com.create = LibraryEntry<decltype(com.create)>(ole, "CoCreateInstance");
-    com.free = LibraryEntry<decltype(com.free)>(ole, "CoTaskMemFree");
-    com.item = LibraryEntry<decltype(com.item)>(shell, "SHCreateItemFromParsingName");
-    if (!initialize || !com.create || !com.free || !com.item) return false;
-    const HRESULT result = initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
-  }();
-  return loaded;
+// shell32 makes the item of the folder a dialog starts in.
+decltype(&SHCreateItemFromParsingName) MakeItem() {
+  static const auto make = LibraryEntry<decltype(&SHCreateItemFromParsingName)>(
+      LoadSystemLibrary(L"shell32.dll"), "SHCreateItemFromParsingName");
+  return make;
 }
-
-// Holds one reference, released when it goes.
-template <class Interface>
-struct Reference {
-  ~Reference() {
-    if (pointer) pointer->Release();
-  }
-  Interface* operator->() const { return pointer; }
-  Interface* pointer = nullptr;
-};
 
 // The item's file-system path, into the buffer.
 bool ItemPath(IShellItem* item, char* path, int size) {
   wchar_t* name = nullptr;
   if (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name))) return false;
   const bool fits = ToUtf8(name, path, size);
-  com.free(name);
+  WindowThreadCom()->free(name);
   return fits;
 }
 
@@ -56,8 +30,9 @@ bool ItemPath(IShellItem* item, char* path, int size) {
 Chosen Show(Reference<IFileOpenDialog>& dialog, HWND owner, FILEOPENDIALOGOPTIONS options,
             const wchar_t* title, const COMDLG_FILTERSPEC* type, const char* startFolder) {
   FILEOPENDIALOGOPTIONS own = 0;
-  if (!LoadCom() ||
-      FAILED(com.create(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog,
+  const ComEntries* com = WindowThreadCom();
+  if (!com ||
+      FAILED(com->create(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog,
                         reinterpret_cast<void**>(&dialog.pointer))) ||
       FAILED(dialog->GetOptions(&own)) ||
       FAILED(dialog->SetOptions(own | options | FOS_FORCEFILESYSTEM)))
@@ -65,8 +40,8 @@ Chosen Show(Reference<IFileOpenDialog>& dialog, HWND owner, FILEOPENDIALOGOPTION
   dialog->SetTitle(title);
   if (type) dialog->SetFileTypes(1, type);
   Reference<IShellItem> folder;
-  if (startFolder && *startFolder &&
-      SUCCEEDED(com.item(WideText(startFolder), nullptr, IID_IShellItem,
+  if (startFolder && *startFolder && MakeItem() &&
+      SUCCEEDED(MakeItem()(WideText(startFolder), nullptr, IID_IShellItem,
                          reinterpret_cast<void**>(&folder.pointer))))
     dialog->SetFolder(folder.pointer);
   const HRESULT shown = dialog->Show(owner);

@@ -2,16 +2,29 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "scheme/AsciiCase.h"
 #include "scheme/EventTable.h"
 #include "scheme/Utf8.h"
 
+namespace {
+
+bool EndsIn(const char* path, std::initializer_list<const char*> extensions) {
+  const char* dot = std::strrchr(FileName(path), '.');
+  for (const char* extension : extensions)
+    if (dot && EqualIgnoringAsciiCase(dot, extension)) return true;
+  return false;
+}
+
+}  // namespace
+
 void SoundBatch::Take(const char* path) {
-  if (!IsWavFile(path) || Utf16Length(path) >= SoundPathSize) {
+  const bool wav = IsWavFile(path);
+  if ((!wav && !IsConvertible(path)) || Utf16Length(path) >= SoundPathSize) {
     leftOut.Add(path);
   } else if (room > 0) {
-    added.Add(path);
+    (wav ? added : toConvert).Add(path);
     --room;
   } else {
     noRoom.Add(path);
@@ -19,9 +32,10 @@ void SoundBatch::Take(const char* path) {
 }
 
 // ".wave" as well, which Windows' own "*.wav" finds through the short name.
-bool IsWavFile(const char* path) {
-  const char* dot = std::strrchr(FileName(path), '.');
-  return dot && (EqualIgnoringAsciiCase(dot, ".wav") || EqualIgnoringAsciiCase(dot, ".wave"));
+bool IsWavFile(const char* path) { return EndsIn(path, {".wav", ".wave"}); }
+
+bool IsConvertible(const char* path) {
+  return EndsIn(path, {".mp3", ".flac", ".ogg", ".m4a", ".aac", ".wma"});
 }
 
 const char* FileName(const char* path) {
@@ -39,7 +53,8 @@ void NameFiles(const NameList& paths, char* text, int size) {
       ++more;
       continue;
     }
-    int written = std::snprintf(text + used, size - used, "%s%s", named ? "\n" : "", FileName(path));
+    int written =
+        std::snprintf(text + used, size - used, "%s%s", named ? "\n" : "", FileName(path));
     if (written < 0 || written >= size - used) {
       text[used] = '\0';  // no name cut short, nor a character
       return;

@@ -8,7 +8,7 @@
 # plays the start sound). Prints medians, the ratios to notepad (the median
 # of each round's ratio) and the targets: visible and painted no later than
 # notepad, private memory no more than notepad's, the shipped 32-bit program
-# at most 256 KiB. Leaves nothing running.
+# at most 320 KiB and its installer at most 400 KiB. Leaves nothing running.
 #   bash scripts/bench-footprint.sh [RUNS]    (default 15, after one warm-up)
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
@@ -50,6 +50,8 @@ chimelo_size=$(stripped_kib "$arch" chimelo)
 minimal_size=$(stripped_kib "$arch" minimal-dialog)
 shipped_built=$(kib "$bench/i686/bin/chimelo.exe")
 shipped_size=$(stripped_kib i686 chimelo)
+bash scripts/package.sh >/dev/null
+installer_size=$(kib build/package/chimelo-setup.exe)
 
 start_bench_session "$bench/wineprefix-$arch" "$arch"
 # Like against like: the 32-bit notepad sits in syswow64 in a 64-bit prefix.
@@ -177,9 +179,11 @@ report() {
 echo
 printf '%-30s %7.1f KiB stripped, %.1f KiB as built\n' "chimelo.exe, $arch" "$chimelo_size" \
   "$chimelo_built"
-awk -v shipped="$shipped_size" -v built="$shipped_built" 'BEGIN {
-  printf "%-30s %7.1f KiB stripped, %.1f KiB as built (target <= 256 KiB: %s)\n",
-    "chimelo.exe, i686 (shipped)", shipped, built, shipped <= 256 ? "met" : "MISSED" }'
+awk -v shipped="$shipped_size" -v built="$shipped_built" -v installer="$installer_size" 'BEGIN {
+  printf "%-30s %7.1f KiB stripped, %.1f KiB as built (target <= 320 KiB: %s)\n",
+    "chimelo.exe, i686 (shipped)", shipped, built, shipped <= 320 ? "met" : "MISSED"
+  printf "%-30s %7.1f KiB (target <= 400 KiB: %s)\n", "chimelo-setup.exe", installer,
+    installer <= 400 ? "met" : "MISSED" }'
 printf '%-30s %7.1f KiB minimal-dialog, %.1f KiB notepad\n' "beside them" "$minimal_size" \
   "$notepad_size"
 measure 96

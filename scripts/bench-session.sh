@@ -27,3 +27,14 @@ warm_wineserver() {
   wineserver -p
   timeout 60 "$WINE" cmd /c ver >/dev/null
 }
+
+# build_benchmark TREE TARGET: the benchmarks' Release tree, configured once,
+# builds the benchmark and chimelo.exe; prints why Chimelo cannot be
+# measured, if it cannot.
+build_benchmark() {
+  [ -f "$1/build.ninja" ] || cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="cmake/$arch-w64-mingw32.cmake" -DCHIMELO_TESTS=ON >/dev/null
+  cmake --build "$1" --target "$2" >/dev/null
+  cmake --build "$1" --target chimelo >"$1/chimelo-build.log" 2>&1 ||
+    echo "chimelo.exe does not build (see $1/chimelo-build.log)"
+}

@@ -21,12 +21,7 @@ if [ "${1:-}" = --quick ]; then
 fi
 
 echo "Building..."
-[ -f "$bench/build.ninja" ] || cmake -S . -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="cmake/$arch-w64-mingw32.cmake" -DCHIMELO_TESTS=ON >/dev/null
-cmake --build "$bench" --target walk-benchmark >/dev/null
-walk_problem=
-cmake --build "$bench" --target chimelo >"$bench/chimelo-build.log" 2>&1 ||
-  walk_problem="chimelo.exe does not build (see $bench/chimelo-build.log)"
+walk_problem=$(build_benchmark "$bench" walk-benchmark)
 
 # Every directory, then every file, of the tree, relative to its root.
 # Directory i lies in directory (i-1)/8, so the tree is four levels deep;

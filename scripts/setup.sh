@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Chimelo needs on Debian 12:
 # the mingw-w64 cross compilers, Wine with its 32-bit half, GoogleTest's
-# sources, zlib for the artwork tool's PNG images, NSIS for the installer,
-# and the virtual display and sound server of the end-to-end tests.
+# sources, zlib for the artwork tool's PNG images, stb_vorbis for Ogg
+# Vorbis, NSIS for the installer, and the virtual display and sound server
+# of the end-to-end tests. Wine decodes MP3, FLAC, M4A and WMA through
+# GStreamer, in both halves; the tests make their sounds with lame, flac,
+# vorbis-tools and ffmpeg.
 # Installs only what is missing, so it is quick and safe to repeat.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest zlib1g-dev
+  cmake ninja-build g++ googletest zlib1g-dev libstb-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386 fonts-wine
   nsis
   xvfb xauth x11-apps x11-utils imagemagick
   pulseaudio pulseaudio-utils libpulse0:i386
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-ugly:i386
+  gstreamer1.0-libav:i386
+  lame flac vorbis-tools ffmpeg
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -28,6 +28,15 @@ void LatencyProbe::Stop() {
   std::sort(samples_.begin(), samples_.end());
 }
 
+bool PollUntil(const std::function<bool()>& condition, double timeoutSeconds) {
+  const double start = Now();
+  while (!condition()) {
+    if (Now() - start > timeoutSeconds) return false;
+    Sleep(1);
+  }
+  return true;
+}
+
 double Percentile(const std::vector<double>& sorted, double fraction) {
   const auto rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
   return sorted[std::max<size_t>(rank, 1) - 1];

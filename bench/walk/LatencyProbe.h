@@ -4,11 +4,15 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 #include <vector>
 
 // Seconds on the performance counter.
 double Now();
+
+// Polls every millisecond, for a finer end than e2e::WaitUntil's 10 ms.
+bool PollUntil(const std::function<bool()>& condition, double timeoutSeconds);
 
 // The nearest-rank percentile of sorted samples, fraction in (0, 1].
 double Percentile(const std::vector<double>& sorted, double fraction);

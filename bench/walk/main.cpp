@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,16 +26,6 @@ constexpr int WalkControls[] = {
     IDC_ADD_TO_ALL, IDC_REMOVE_FROM_ALL};
 constexpr double StartTimeout = 10;  // seconds; the walk disables the controls at once
 constexpr double WalkTimeout = 120;
-
-// Polls every millisecond, for a finer end than e2e::WaitUntil's 10 ms.
-bool PollUntil(const std::function<bool()>& condition, double timeoutSeconds) {
-  const double start = Now();
-  while (!condition()) {
-    if (Now() - start > timeoutSeconds) return false;
-    Sleep(1);
-  }
-  return true;
-}
 
 bool AllEnabled(HWND dialog) {
   return std::all_of(std::begin(WalkControls), std::end(WalkControls),

@@ -95,7 +95,7 @@ TEST_F(AddingTest, DroppedFilesAndFoldersJoinTheEventTheyAreDroppedOn) {
   Start();
   ASSERT_TRUE(e2e::DropFiles(dialog, At(IDC_ASSOCIATED_LIST, 0),
                              {L"f:\\in\\one.wav", L"f:\\in\\notes.txt", L"f:\\in\\TWO.WAV"}));
-  Answer(Caption, "Only WAV Files Can Be Added. These Were Left Out :\nnotes.txt", IDOK);
+  Answer(Caption, "Only Sound Files Can Be Added. These Were Left Out :\nnotes.txt", IDOK);
   EXPECT_EQ(Sounds(), (Paths{"f:\\in\\one.wav", "f:\\in\\TWO.WAV"}));
 
   ASSERT_TRUE(e2e::DropFiles(dialog, At(IDC_EVENT_LIST, 3), {L"f:\\dir"}) && e2e::Settle(frame));

@@ -47,12 +47,13 @@ TEST(ListedSoundsTest, RowsAreOrderedByTheirLoweredFormAndShownWhenTheyHoldEvery
 }
 
 TEST(SoundBatchTest, SoundsAreAddedWhileThereIsRoomAndTheRestNamed) {
-  SoundBatch batch(2);
+  SoundBatch batch(3);
   const std::string tooLong = "c:\\" + std::string(512, 'x') + ".wav";  // 516 units
   for (const char* path : {"c:\\a.wav", "c:\\notes.txt", "d:\\B.WAV", tooLong.c_str(),
-                           "c:\\x.wave", "c:\\wav"})
+                           "c:\\song.MP3", "c:\\x.wave", "c:\\wav"})
     batch.Take(path);
   EXPECT_EQ(Names(batch.added), (std::vector<std::string>{"c:\\a.wav", "d:\\B.WAV"}));
+  EXPECT_EQ(Names(batch.toConvert), std::vector<std::string>{"c:\\song.MP3"});
   EXPECT_EQ(Names(batch.noRoom), std::vector<std::string>{"c:\\x.wave"});
   EXPECT_EQ(Names(batch.leftOut), (std::vector<std::string>{"c:\\notes.txt", tooLong, "c:\\wav"}));
 
