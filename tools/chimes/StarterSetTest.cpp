@@ -29,7 +29,9 @@ uint32_t Little(const std::string& bytes, size_t at, int count) {
 }
 
 struct StarterSetTest : ::testing::Test {
-  const fs::path folder = fs::path(::testing::TempDir()) / "chimes-starter-set";
+  // One of each test's own: ctest runs the tests side by side.
+  const fs::path folder = fs::path(::testing::TempDir()) /
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name();
   void SetUp() override { fs::remove_all(folder); }
   void TearDown() override { fs::remove_all(folder); }
 
