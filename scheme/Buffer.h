@@ -13,12 +13,7 @@ class Buffer {
 
  public:
   void Append(const T* values, std::size_t count) {
-    if (size_ + count > capacity_) {
-      capacity_ = 2 * (size_ + count);
-      std::unique_ptr<T[]> bigger(new T[capacity_]);
-      if (size_) std::memcpy(bigger.get(), values_.get(), size_ * sizeof(T));
-      values_ = std::move(bigger);
-    }
+    if (size_ + count > capacity_) Reserve(2 * (size_ + count));
     if (count) std::memcpy(values_.get() + size_, values, count * sizeof(T));
     size_ += count;
   }
@@ -28,6 +23,14 @@ class Buffer {
     Append(other.begin(), other.Size());
   }
   void Clear() { size_ = 0; }
+  // Room for `capacity` values in all, so that appending up to it copies nothing.
+  void Reserve(std::size_t capacity) {
+    if (capacity <= capacity_) return;
+    std::unique_ptr<T[]> bigger(new T[capacity]);
+    if (size_) std::memcpy(bigger.get(), values_.get(), size_ * sizeof(T));
+    values_ = std::move(bigger);
+    capacity_ = capacity;
+  }
 
   std::size_t Size() const { return size_; }
   T* begin() const { return values_.get(); }

@@ -7,6 +7,10 @@
 // was asked to stop at, with more to come; or on an error or cancel.
 enum class Reading { Ended, Stopped, Failed };
 
+// The sounds a decoder passes on: a rate below this is no sound a player
+// takes; above, or with more channels, the source is forged or mistaken.
+constexpr int LowestRate = 8000, HighestRate = 384000, MostChannels = 8;
+
 // A sound decoded from a file of any format: interleaved samples, full
 // scale 1.0.
 struct DecodedSound {

@@ -1,14 +1,23 @@
 #include "scheme/Loudness.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+
+#include "scheme/DecodedSound.h"
 
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 constexpr double Offset = -0.691;  // puts a 1 kHz sine's reading at its level
 const double AbsoluteGate = std::pow(10.0, (-70 - Offset) / 10);
+// The true-peak filter rolls off above 0.85 of the Nyquist frequency (20 kHz
+// at 48 kHz). A meter with a sharper one (ffmpeg's, resampling to 192 kHz)
+// hears clicks and abrupt starts ring there up to 0.6 dB higher, and a burst
+// at the Nyquist frequency itself up to 1.1 dB: the ceiling keeps that much
+// under -1 dBTP.
+constexpr double TruePeakMargin = 1.1;
 
 // One second-order section, transposed direct form II.
 struct Biquad {
@@ -74,6 +83,16 @@ void Downmix(int channel, int channels, float& left, float& right) {
   }
 }
 
+// The interpolation filter of BS.1770-4 Annex 2, 48 taps in four phases of
+// 12: the first two phases; the last two are these reversed.
+const double Phases[2][12] = {
+    {0.0017089843750, 0.0109863281250, -0.0196533203125, 0.0332031250000, -0.0594482421875,
+     0.1373291015625, 0.9721679687500, -0.1022949218750, 0.0476074218750, -0.0266113281250,
+     0.0148925781250, -0.0083007812500},
+    {-0.0291748046875, 0.0292968750000, -0.0517578125000, 0.0891113281250, -0.1665039062500,
+     0.4650878906250, 0.7797851562500, -0.2003173828125, 0.1015625000000, -0.0582275390625,
+     0.0330810546875, -0.0189208984375}};
+
 void AppendLittleEndian(Buffer<char>& wav, std::uint32_t value, int bytes) {
   char out[4];
   for (int b = 0; b < bytes; ++b) out[b] = static_cast<char>(value >> 8 * b);
@@ -84,18 +103,17 @@ void AppendLittleEndian(Buffer<char>& wav, std::uint32_t value, int bytes) {
 
 double IntegratedLoudness(const float* samples, std::size_t frames, int channels, int rate) {
   // A block is four 100 ms steps, so each step's energy is summed once.
-  const std::size_t step = rate / 10, steps = step ? frames / step : 0;
-  if (steps < 4) return -HUGE_VAL;
+  const std::size_t step = rate / 10, steps = std::max<std::size_t>(4, step ? frames / step : 0);
+  if (!step) return -HUGE_VAL;
   Buffer<double> energy, blocks;
   for (std::size_t s = 0; s < steps; ++s) energy.Append(0.0);
   for (int c = 0; c < channels; ++c) {
     Biquad shelf = Shelf(rate), highPass = HighPass(rate);
     const double weight = Weight(c, channels);
-    const float* sample = samples + c;
-    for (std::size_t s = 0; s < steps; ++s) {
+    for (std::size_t s = 0, n = 0; s < steps; ++s) {
       double sum = 0;
-      for (std::size_t i = 0; i < step; ++i, sample += channels) {
-        const double y = highPass(shelf(*sample));
+      for (std::size_t i = 0; i < step; ++i, ++n) {
+        const double y = highPass(shelf(n < frames ? samples[n * channels + c] : 0));
         sum += y * y;
       }
       energy[s] += weight * sum;
@@ -108,17 +126,50 @@ double IntegratedLoudness(const float* samples, std::size_t frames, int channels
   return Offset + 10 * std::log10(MeanAbove(blocks, std::max(AbsoluteGate, passed / 10)));
 }
 
-void MakeLevelledWav(const float* samples, std::size_t frames, int channels, int rate,
-                     double cutSeconds, Buffer<char>& wav) {
-  const int kept = std::min(channels, 2);
-  const std::size_t cut = static_cast<std::size_t>(cutSeconds * rate + 0.5);
-  const bool isCut = cutSeconds > 0 && cut < frames;
-  if (isCut) frames = cut;
+// Each channel runs on into the 11 samples of silence that its last
+// samples' interpolation reaches. Phase 0 is not quite the sample itself (a
+// lone click would read 0.25 dB under it), so the samples count too: none
+// passes the ceiling.
+double TruePeak(const float* samples, std::size_t frames, int channels) {
+  double peak = 0;
+  for (int c = 0; c < channels; ++c) {
+    double last[12] = {};  // the newest first
+    for (std::size_t n = 0; n < frames + 11; ++n) {
+      std::copy_backward(last, last + 11, last + 12);
+      last[0] = n < frames ? samples[n * channels + c] : 0;
+      peak = std::max(peak, std::fabs(last[0]));
+      for (const auto& phase : Phases) {
+        double early = 0, late = 0;
+        for (int t = 0; t < 12; ++t) {
+          early += phase[t] * last[t];
+          late += phase[11 - t] * last[t];
+        }
+        peak = std::max({peak, std::fabs(early), std::fabs(late)});
+      }
+    }
+  }
+  return peak;
+}
 
-  Buffer<float> sound;
-  if (channels <= 2)
-    sound.Append(samples, frames * channels);
-  else
+bool MakeLevelledWav(float* samples, std::size_t frames, int channels, int rate, double cutSeconds,
+                     Buffer<char>& wav) {
+  if (channels < 1 || channels > MostChannels || rate < LowestRate || rate > HighestRate)
+    return false;
+  const int kept = std::min(channels, 2);
+  const double cut = cutSeconds * rate + 0.5;  // a NaN or infinite cut keeps the whole
+  const bool isCut = cutSeconds > 0 && cut < frames;
+  if (isCut) frames = static_cast<std::size_t>(cut);
+  // The samples read, frames * channels, can be counted; the RIFF's sizes are
+  // 32-bit and count the 36 bytes of header after the first 8.
+  if (!frames || frames > SIZE_MAX / channels || frames > (UINT32_MAX - 36) / (2 * kept))
+    return false;
+
+  // A sample that is not a number, is infinite, or is too large for the
+  // mix-down to sum (it adds up to 3.1 of them) is heard as silence.
+  for (std::size_t i = 0; i < frames * channels; ++i)
+    if (!(std::fabs(samples[i]) <= FLT_MAX / 4)) samples[i] = 0;
+  // Frame i's two samples land where frame i began, or before: in place.
+  if (channels > 2)
     for (std::size_t i = 0; i < frames; ++i) {
       float both[2] = {0, 0}, left, right;
       for (int c = 0; c < channels; ++c) {
@@ -126,23 +177,24 @@ void MakeLevelledWav(const float* samples, std::size_t frames, int channels, int
         both[0] += left * samples[i * channels + c];
         both[1] += right * samples[i * channels + c];
       }
-      sound.Append(both, 2);
+      samples[2 * i] = both[0];
+      samples[2 * i + 1] = both[1];
     }
   const std::size_t fade = isCut ? std::min(frames, static_cast<std::size_t>(rate / 20)) : 0;
   for (std::size_t i = frames - fade; i < frames; ++i)
-    for (int c = 0; c < kept; ++c) sound[i * kept + c] *= static_cast<float>(frames - 1 - i) / fade;
+    for (int c = 0; c < kept; ++c)
+      samples[i * kept + c] *= static_cast<float>(frames - 1 - i) / fade;
 
-  // 16-bit full scale is 32768; the ceiling is the last step at or under -1 dBFS.
-  const double ceiling = std::floor(32768 * std::pow(10.0, -1.0 / 20)) / 32768;
-  double peak = 0, gain = 1;
-  for (float s : sound) peak = std::max(peak, std::fabs(static_cast<double>(s)));
-  const double loudness = IntegratedLoudness(sound.begin(), frames, kept, rate);
-  if (peak > 0 && frames < static_cast<std::size_t>(rate / 10) * 4)
-    gain = ceiling / peak;
-  else if (loudness > -HUGE_VAL)
-    gain = std::min(std::pow(10.0, (-16 - loudness) / 20), ceiling / peak);
+  // Rounding to 16 bits moves a sample by half a step, and an interpolated
+  // point by at most half a step times the taps' absolute sum, 2.03.
+  const double ceiling = std::pow(10.0, (-1 - TruePeakMargin) / 20) - 0.5 * 2.03 / 32768;
+  const double loudness = IntegratedLoudness(samples, frames, kept, rate);
+  const double level = loudness > -HUGE_VAL ? std::pow(10.0, (-16 - loudness) / 20) : 1;
+  const double peak = TruePeak(samples, frames, kept);
+  const double gain = peak > 0 ? std::min(level, ceiling / peak) : 1;
 
-  const auto dataBytes = static_cast<std::uint32_t>(sound.Size() * 2);
+  const auto dataBytes = static_cast<std::uint32_t>(frames * kept * 2);
+  wav.Reserve(wav.Size() + 44 + dataBytes);
   wav.Append("RIFF", 4);
   AppendLittleEndian(wav, 36 + dataBytes, 4);
   wav.Append("WAVEfmt ", 8);
@@ -156,14 +208,11 @@ void MakeLevelledWav(const float* samples, std::size_t frames, int channels, int
   wav.Append("data", 4);
   AppendLittleEndian(wav, dataBytes, 4);
   // Little-endian, a part at a time: one call a sample would cost more than
-  // the measure.
+  // the measure. The gain keeps every sample under the ceiling, in range.
   char part[4096];
   std::size_t used = 0;
-  for (float s : sound) {
-    const double scaled = std::min(std::max(s * gain * 32768, -32768.0), 32767.0);
-    const int rounded =
-        scaled < 0 ? -static_cast<int>(0.5 - scaled) : static_cast<int>(scaled + 0.5);
-    const auto value = static_cast<std::uint16_t>(rounded);
+  for (std::size_t i = 0; i < frames * kept; ++i) {
+    const auto value = static_cast<std::uint16_t>(std::lround(samples[i] * gain * 32768));
     part[used++] = static_cast<char>(value & 0xFF);
     part[used++] = static_cast<char>(value >> 8);
     if (used == sizeof part) {
@@ -172,4 +221,5 @@ void MakeLevelledWav(const float* samples, std::size_t frames, int channels, int
     }
   }
   wav.Append(part, used);
+  return true;
 }
