@@ -4,7 +4,7 @@
 #include "platform/WideText.h"
 
 // An open file that closes itself: CreateFileW, ReadFile, WriteFile,
-// GetFileSizeEx and CloseHandle. Paths are UTF-8.
+// SetFilePointerEx, GetFileSizeEx and CloseHandle. Paths are UTF-8.
 class TFile {
  public:
   ~TFile() { Close(); }
@@ -38,6 +38,13 @@ class TFile {
   bool Write(const void* data, int size) const {
     DWORD written = 0;
     return WriteFile(handle_, data, size, &written, nullptr) && written == DWORD(size);
+  }
+  // The position after moving offset bytes from where origin says
+  // (FILE_BEGIN, FILE_CURRENT or FILE_END); -1 on an error.
+  long long Seek(long long offset, DWORD origin) const {
+    LARGE_INTEGER distance, position;
+    distance.QuadPart = offset;
+    return SetFilePointerEx(handle_, distance, &position, origin) ? position.QuadPart : -1;
   }
   // -1 when it is not known.
   long long Size() const {
