@@ -1,5 +1,6 @@
 #include "app/ChimeloApp.h"
 
+#include "app/CommandLine.h"
 #include "app/SDIDecFrame.h"
 #include "app/SessionSounds.h"
 #include "platform/CustomControls.h"
@@ -9,8 +10,12 @@
 chimeloApp::chimeloApp() : TApplication(Name, Startup.instance) {}
 
 void chimeloApp::BuildMainWindow() {
-  // Only hidden and minimised-without-activation pass through unchanged.
-  if (nCmdShow != SW_HIDE && nCmdShow != SW_SHOWMINNOACTIVE) nCmdShow = SW_SHOWNORMAL;
+  // Only hidden and minimised-without-activation pass through unchanged; a
+  // minimised Chimelo that is restarted comes back as the latter.
+  if (IsSwitch(Startup.commandLine, MinimizedSwitch))
+    nCmdShow = SW_SHOWMINNOACTIVE;
+  else if (nCmdShow != SW_HIDE && nCmdShow != SW_SHOWMINNOACTIVE)
+    nCmdShow = SW_SHOWNORMAL;
   auto* frame = new SDIDecFrame(nullptr, GetName(), nullptr, false, nullptr);
   frame->ShrinkToClient = true;
   frame->SetIcon(GetInstance(), IDI_SOUND);
@@ -19,13 +24,8 @@ void chimeloApp::BuildMainWindow() {
 }
 
 // Started at sign-in, Chimelo plays the start sound once its window is up.
-// Closed by an installer or an update, it comes back as it was started; a
-// crash, a hang or a restart of Windows brings nothing back, since the
-// sign-in start does that.
 void chimeloApp::InitInstance() {
   TApplication::InitInstance();
-  const bool atSignIn = StartedAtSignIn(Startup.commandLine);
-  RegisterApplicationRestart(WideText(atSignIn ? SignInSwitch : nullptr),
-                             RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT);
-  if (atSignIn) PlayStartSound();
+  RegisterRestart(false);
+  if (IsSwitch(Startup.commandLine, SignInSwitch)) PlayStartSound();
 }

@@ -1,11 +1,17 @@
 #include "app/SDIDecFrame.h"
 
+#include "app/CommandLine.h"
 #include "app/SessionSounds.h"
 #include "dialog/ChimeloDialog.h"
+#include "platform/SessionNotifications.h"
 #include "resources/ResourceIds.h"
 
 const TResponse SDIDecFrame::ResponseRows[] = {
+    OnMessage<&SDIDecFrame::EvCreate>(WM_CREATE),
+    OnMessage<&SDIDecFrame::EvDestroy>(WM_DESTROY),
+    OnQueryEndSession<&SDIDecFrame::EvQueryEndSession>(),
     OnEndSession<&SDIDecFrame::EvEndSession>(),
+    OnSessionChange<&SDIDecFrame::EvSessionChange>(),
 };
 const TResponseTable SDIDecFrame::ResponseTable(ResponseRows, &TDecoratedFrame::ResponseTable);
 
@@ -22,6 +28,11 @@ void SDIDecFrame::ConfirmClose(int code) {
   TDecoratedFrame::ConfirmClose(code);
 }
 
+// An installer or an update is to close Chimelo: it comes back as it is.
+void SDIDecFrame::EvQueryEndSession(bool onlyThisProgram) {
+  if (onlyThisProgram) RegisterRestart(IsIconic(GetHandle()) != FALSE);
+}
+
 // The session is ending: the program goes as after a Yes to the close
 // question, but nobody is asked. The dialog goes first, and its tear-down
 // saves the sounds; then the exit sound plays while the frame, still there,
@@ -32,4 +43,19 @@ void SDIDecFrame::EvEndSession(bool ending, bool onlyThisProgram) {
   client_->Destroy();
   if (!onlyThisProgram) PlayExitSound(GetHandle());
   Destroy();
+}
+
+// The unlock sound is Chimelo's to play where Windows no longer plays it.
+void SDIDecFrame::EvCreate() {
+  NotifySessionChanges(GetHandle());
+  DefaultProcessing();
+}
+
+void SDIDecFrame::EvDestroy() {
+  StopSessionNotifications(GetHandle());
+  TDecoratedFrame::EvDestroy();
+}
+
+void SDIDecFrame::EvSessionChange(UINT change) {
+  if (change == WTS_SESSION_UNLOCK) PlayUnlockSound();
 }

@@ -15,5 +15,9 @@ class SDIDecFrame : public TDecoratedFrame {
   static const TResponseTable ResponseTable;
   const TResponseTable& Responses() const override { return ResponseTable; }
 
+  void EvCreate();
+  void EvDestroy();
+  void EvQueryEndSession(bool onlyThisProgram);
   void EvEndSession(bool ending, bool onlyThisProgram);
+  void EvSessionChange(UINT change);
 };

@@ -55,10 +55,16 @@ void AddSoundFilesIn(const char* folder, NameList& paths) {
   for (int index = 0; index < inFolder.ShownCount(); ++index) paths.Add(inFolder.Shown(index));
 }
 
+bool HasOtherFormats(const NameList& paths) {
+  for (const char* path = paths.First(); path; path = paths.Next(path))
+    if (IsConvertible(path)) return true;
+  return false;
+}
+
 }  // namespace
 
 void TChimeloDialog::CmAddSounds() {
-  if (!TakeSelectedEvent()) return;
+  if (!TakeSelectedEvent() || TellBusy()) return;
   const int event = CurrentEvent;
   char folder[SoundPathBytes];
   StartFolder(Sounds, event, folder);
@@ -75,7 +81,7 @@ void TChimeloDialog::CmAddSounds() {
 void TChimeloDialog::EvDropFiles(HDROP drop) {
   NameList dropped;
   const POINT point = TakeDroppedFiles(drop, dropped);
-  if (Converting) return;  // the window waits, as its controls do
+  if (TellBusy()) return;
   const HWND events = EventList->GetHandle();
   if (ChildWindowFromPoint(GetHandle(), point) == events) {
     POINT inList = point;
@@ -97,33 +103,65 @@ void TChimeloDialog::EvDropFiles(HDROP drop) {
   AddSounds(CurrentEvent, paths);
 }
 
-// The messages name what was not added, after the list shows what was.
+// A walk moves the current directory and a conversion fills the event
+// later: while either runs, sounds wait to be added, and the user is told.
+bool TChimeloDialog::TellBusy() {
+  if (!Searching && !Converting) return false;
+  MessageBox(Searching ? "Chimelo Is Searching For Sounds.\nAdd These When The Search Has Ended."
+                       : "Chimelo Is Converting Sounds.\nAdd These When The Conversion Has Ended.",
+             "Chimelo !", MB_OK | MB_ICONINFORMATION);
+  return true;
+}
+
+// The questions come first, each once for the batch; the sounds join the
+// event in the order chosen, after any conversion.
 void TChimeloDialog::AddSounds(int event, const NameList& paths) {
   SoundBatch batch(MaxSoundsPerEvent - Sounds.SoundCount(event));
   for (const char* path = paths.First(); path; path = paths.Next(path)) batch.Take(path);
   // One sound that finds no room is told so as the Add button always told it.
-  if (batch.noRoom.First() && !paths.Next(paths.First())) {
+  if (batch.refused[SoundBatch::NoRoom].First() && !paths.Next(paths.First())) {
     MessageBox("Too Many Sounds !", "Error", MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  if (!CopyWhatMayGo(batch.added)) return;
-  for (const char* path = batch.added.First(); path; path = batch.added.Next(path))
-    if (Sounds.Append(event, path)) SoundsChanged = 1;
+  if (!CopyWhatMayGo(batch)) return;
+  if (EventKeyTable[event].player == Player::AppPackages) CopyWhereAppPackagesRead(batch);
+  if (HasOtherFormats(batch.added)) {
+    StartConversion(event, batch);
+    return;
+  }
+  AppendBatch(event, batch, nullptr);
   FillAssociatedList();
-  TellNamed("Too Many Sounds ! These Were Not Added :\n", batch.noRoom, MB_ICONEXCLAMATION);
-  TellNamed("Only Sound Files Can Be Added. These Were Left Out :\n", batch.leftOut,
-            MB_ICONEXCLAMATION);
-  if (batch.toConvert.First()) StartConversion(event, batch.toConvert);
+  TellBatch(batch);
 }
 
-// Nothing when the list is empty.
-void TChimeloDialog::TellNamed(const char* heading, const NameList& paths, UINT icon) {
-  if (!paths.First()) return;
-  const int size = 256 + MaxNamed * PathBytes;
+// Those of other formats join as their copies, where one was made.
+void TChimeloDialog::AppendBatch(int event, const SoundBatch& batch, const NameList* copies) {
+  const char* copy = copies ? copies->First() : nullptr;
+  for (const char* path = batch.added.First(); path; path = batch.added.Next(path)) {
+    const char* added = path;
+    if (IsConvertible(path)) {
+      added = copy;
+      if (copy) copy = copies->Next(copy);
+    }
+    if (added && *added && Sounds.Append(event, added)) SoundsChanged = 1;
+  }
+}
+
+// After the list shows what was added.
+void TChimeloDialog::TellBatch(const SoundBatch& batch) {
+  const NameList& notCopied = batch.refused[SoundBatch::NotCopied];
+  const int size = SoundBatch::Reasons * (256 + MaxNamed * PathBytes);
   std::unique_ptr<char[]> text(new char[size]);
-  const int written = std::snprintf(text.get(), size, "%s", heading);
-  NameFiles(paths, text.get() + written, size - written);
-  MessageBox(text.get(), "Chimelo !", MB_OK | icon);
+  DescribeBatch(batch, text.get(), size);
+  if (!text[0]) return;
+  // One copy that failed, and nothing else, is told so as the Add button
+  // always told it.
+  int reasons = 0;
+  for (const NameList& names : batch.refused) reasons += names.First() != nullptr;
+  if (reasons == 1 && notCopied.First() && !notCopied.Next(notCopied.First()))
+    MessageBox("The File Can Not Be Copied !", "Chimelo !", MB_OK | MB_ICONSTOP);
+  else
+    MessageBox(text.get(), "Chimelo !", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Insert adds sounds; every other key is the list's own.

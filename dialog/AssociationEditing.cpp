@@ -36,12 +36,19 @@ void TChimeloDialog::CmAddToAll() {
   if (MessageBox("Do You Really Want To Associate This Sound With Everey System Sound ?",
                  "Chimelo !", MB_YESNO | MB_ICONQUESTION) == IDNO)
     return;
-  NameList one;
-  one.Add(Listed.Shown(wav));
-  if (!CopyWhatMayGo(one) || !one.First()) return;
+  SoundBatch batch(1);
+  batch.Take(Listed.Shown(wav));
+  if (!CopyWhatMayGo(batch)) return;
+  // The toasts take a copy where they could not read the sound.
+  SoundBatch toasts(1);
+  if (const char* path = batch.added.First()) toasts.Take(path);
+  CopyWhereAppPackagesRead(toasts);
   bool someWereFull = false;
   for (int event = 0; event < EventCount; ++event) {
-    if (Sounds.Append(event, one.First()))
+    const bool toast = EventKeyTable[event].player == Player::AppPackages;
+    const char* path = (toast ? toasts : batch).added.First();
+    if (!path) continue;
+    if (Sounds.Append(event, path))
       SoundsChanged = 1;
     else
       someWereFull = true;
@@ -50,6 +57,8 @@ void TChimeloDialog::CmAddToAll() {
     MessageBox("One Of The System Sounds Already Had Too Many Sounds !", "Chimelo !",
                MB_OK | MB_ICONINFORMATION);
   FillAssociatedList();
+  TellBatch(batch);
+  TellBatch(toasts);
 }
 
 void TChimeloDialog::CmRemoveFromCurrent() {

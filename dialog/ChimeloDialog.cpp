@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/DroppedFiles.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
+#include "platform/Sound.h"
 #include "resources/ResourceIds.h"
 #include "scheme/AsciiCase.h"
 #include "scheme/PickGenerator.h"
@@ -59,6 +61,7 @@ const TResponse TChimeloDialog::ResponseRows[] = {
     OnTimer<&TChimeloDialog::ShowConversionProgress>(ConversionTimer),
     OnMessage<&TChimeloDialog::AskToCut>(SoundConversion::AskToCut),
     OnMessage<&TChimeloDialog::EndConversion>(SoundConversion::Done),
+    OnPosted<&TChimeloDialog::EvSoundsChecked, MissingSoundsCheck>(SoundsChecked),
 };
 const TResponseTable TChimeloDialog::ResponseTable(ResponseRows, &TDialog::ResponseTable);
 
@@ -76,9 +79,10 @@ void TChimeloDialog::SetupWindow() {
   // An entry's text is what a screen reader reads out; its item data is what
   // the list draws from.
   for (int event = 0; event < EventCount; ++event)
-    EventList->SetItemData(EventList->AddString(EventNameTable[event]), EventNumber(event));
+    EventList->SetItemData(EventList->AddString(EventKeyTable[event].name), EventNumber(event));
   CurrentEvent = 0;
-  SettingsUnreadable = !LoadSettings(Sounds);
+  NameSettingsFile();
+  SettingsUnreadable = !LoadSettings(Sounds, SettingsFile);
   SoundsChanged = 0;
   Expanded = FilesListed = Searching = 0;
   EventList->SetSelIndex(0);
@@ -106,13 +110,27 @@ void TChimeloDialog::CleanupWindow() {
   // settings are written where they were found. The controls of a dialog
   // that is going are left as they are.
   if (Searching) StopWalk();
+  AbandonConversion();
   KillTimer(GetHandle(), RotationTimer);
-  if (!SettingsUnreadable) SaveSettings(Sounds);
+  if (!SettingsUnreadable) SaveSettings(Sounds, SettingsFile);
+}
+
+// By the start-up directory's full path, where it can be had.
+void TChimeloDialog::NameSettingsFile() {
+  char directory[PathBytes];
+  const bool full = CurrentDirectory(directory, sizeof directory);
+  const std::size_t length = full ? std::strlen(directory) : 0;
+  const int written = std::snprintf(SettingsFile, sizeof SettingsFile, "%s%schimelo.ini",
+                                    full ? directory : ".",
+                                    length && directory[length - 1] == '\\' ? "" : "\\");
+  if (written < 0 || written >= static_cast<int>(sizeof SettingsFile))
+    std::snprintf(SettingsFile, sizeof SettingsFile, ".\\chimelo.ini");
 }
 
 // Changed sounds are saved before the window goes, so that a save that
 // fails (a folder that cannot be written) can still keep it open.
 bool TChimeloDialog::CanClose() {
+  AbandonConversion();
   if (SettingsUnreadable) {
     if (Sounds.IsEmpty()) return true;
     return MessageBox(
@@ -121,13 +139,12 @@ bool TChimeloDialog::CanClose() {
                "Chimelo !", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
   }
   if (!SoundsChanged) return true;
-  // A walk moves the current directory: it stops, as at Cancel, and the
-  // save goes where chimelo.ini was found.
+  // A walk stops, as at Cancel.
   if (Searching) {
     FilesListed = 0;
     EndWalk();
   }
-  if (SaveSettings(Sounds)) {
+  if (SaveSettings(Sounds, SettingsFile)) {
     SoundsChanged = 0;
     return true;
   }
@@ -141,7 +158,7 @@ void TChimeloDialog::CmSave() {
         "chimelo.ini Could Not Be Read When Chimelo Started.\nChimelo Does Not Write Over It, So "
         "That The Sounds In It Are Kept.",
         "Error", MB_OK | MB_ICONEXCLAMATION);
-  else if (SaveSettings(Sounds))
+  else if (SaveSettings(Sounds, SettingsFile))
     SoundsChanged = 0;
   else
     MessageBox("The Sounds Could Not Be Saved In chimelo.ini !", "Error",
@@ -173,7 +190,7 @@ void TChimeloDialog::EventSelChange() { FillAssociatedList(); }
 
 // The pointer is over the window: the events' names can be needed now.
 void TChimeloDialog::EvSetCursor() {
-  EventTips.Create(*EventList, *this, [](const TWindow&, int row) { return EventNameTable[row]; });
+  EventTips.Create(*EventList, *this, [](const TWindow&, int row) { return EventKeyTable[row].name; });
   SoundTips.Create(*AssociatedList, *this, [](const TWindow& dialog, int row) {
     return static_cast<const TChimeloDialog&>(dialog).SoundMissing[row] ? MissingSound : "";
   });
@@ -182,8 +199,6 @@ void TChimeloDialog::EvSetCursor() {
 
 // Entry k refers to slot k of the current event, so the list shows the
 // slots as they are whenever it paints; its text, the path, is read out.
-// Whether each file is there is asked now, never on the rotation's timer,
-// so a slow network path stalls nothing but this.
 void TChimeloDialog::FillAssociatedList() {
   AssociatedList->ClearList();
   int selected = EventList->GetSelIndex();
@@ -191,12 +206,12 @@ void TChimeloDialog::FillAssociatedList() {
   CurrentEvent = selected;
   for (int slot = 0; slot < Sounds.SoundCount(CurrentEvent); ++slot) {
     const char* path = Sounds.Slot(CurrentEvent, slot);
-    SoundMissing[slot] = !FileExists(path);
     AssociatedList->SetItemData(AssociatedList->AddString(path), reinterpret_cast<LPARAM>(path));
   }
+  CheckMissingSounds();
 }
 
 void TChimeloDialog::RotateSounds() {
   DefaultProcessing();
-  ::RotateSounds(Sounds, Picks, SystemRegistry());
+  ::RotateSounds(Sounds, Picks, SystemRegistry(), !SystemPlaysSessionSounds());
 }

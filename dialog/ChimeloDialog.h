@@ -7,11 +7,15 @@
 #include "platform/Gdi.h"
 #include "platform/ListBox.h"
 #include "platform/ListBoxTips.h"
+#include "platform/ProgressDialog.h"
 #include "platform/VirtualListBox.h"
 #include "platform/WideText.h"
 #include "scheme/ListedSounds.h"
 #include "scheme/NameList.h"
+#include "scheme/SoundBatch.h"
 #include "scheme/SoundTable.h"
+
+struct MissingSoundsCheck;
 
 // The program's one dialog: the events, the selected event's sounds and the
 // WAV browser. It owns all of the program's state.
@@ -20,6 +24,8 @@ class TChimeloDialog : public TDialog {
   TChimeloDialog(TWindow* parent, int resourceId, HINSTANCE module);
 
   static constexpr UINT RotationTimer = 100, ConversionTimer = 101;
+  // Posted with the answer of CheckMissingSounds.
+  static constexpr UINT SoundsChecked = WM_APP + 3;
   // The selector's last entry, which opens the folder picker.
   static constexpr char ChooseFolderEntry[] = "[Folder\xE2\x80\xA6]";
   // The filter's longest text, in UTF-16 units.
@@ -35,6 +41,7 @@ class TChimeloDialog : public TDialog {
 
   void SetupWindow() override;
   void CleanupWindow() override;
+  void NameSettingsFile();
 
  private:
   void EvDrawItem(UINT controlId, DRAWITEMSTRUCT& draw);
@@ -54,6 +61,8 @@ class TChimeloDialog : public TDialog {
   void WavSelChange();
   void DriveSelChange();
   void FillAssociatedList();
+  void CheckMissingSounds();
+  void EvSoundsChecked(MissingSoundsCheck* check);
   void RotateSounds();
 
   void CmAddToCurrent();
@@ -70,24 +79,30 @@ class TChimeloDialog : public TDialog {
   void EvContextMenu(HWND window, POINT screen);
   int EvVKeyToItem(UINT key, HWND list);
   void EvDropFiles(HDROP drop);
+  // True, and the user told, while a walk or a conversion runs.
+  bool TellBusy();
   // Each path, in order, goes to the event as Add To Current adds one; each
   // question is asked once for them all.
   void AddSounds(int event, const NameList& paths);
-  // Asks once whether the sounds on drives that may go (not a fixed disk)
-  // are to be copied onto the hard disk; on Yes each path is replaced by
-  // its copy's, or dropped, and named, when it cannot be copied. False on
-  // Cancel: nothing is to be added.
-  bool CopyWhatMayGo(NameList& paths);
-  // A message of the heading and the files' names.
-  void TellNamed(const char* heading, const NameList& paths, UINT icon);
+  // Asks once whether the WAV files on drives that may go (not a fixed
+  // disk) are to be copied onto the hard disk; on Yes each path is replaced
+  // by its copy's, or refused when it cannot be copied. False on Cancel:
+  // nothing is to be added.
+  bool CopyWhatMayGo(SoundBatch& batch);
+  void CopyWhereAppPackagesRead(SoundBatch& batch);
+  // The batch's sounds join the event, in order, those of other formats
+  // as their copies; what was not added is told once.
+  void AppendBatch(int event, const SoundBatch& batch, const NameList* copies);
+  void TellBatch(const SoundBatch& batch);
 
   // Sounds of other formats become levelled WAV copies off the window's
   // thread.
-  void StartConversion(int event, const NameList& sources);
+  void StartConversion(int event, SoundBatch& batch);
   void ShowConversionProgress();
   void StopConversion();
   void AskToCut();
   void EndConversion();
+  void AbandonConversion();
 
   // The WAV list shows the walk's rows that the filter lets through.
   void FilterChange();
@@ -133,13 +148,19 @@ class TChimeloDialog : public TDialog {
   HWND FocusBeforeWalk = nullptr;
   // The icons alone do not tell every event apart: its name shows over it.
   TListBoxTips EventTips;
-  // Whether each shown sound's file was missing when the event was shown; a
-  // missing one's row says so.
+  // Whether each shown sound's file was found missing since the event was
+  // shown; a missing one's row says so.
   bool SoundMissing[MaxSoundsPerEvent] = {};
+  unsigned MissingAsked = 0;
   TListBoxTips SoundTips;
   // The rows' icons, by event number, the sound's at 0: loaded once, at the
   // rows' size.
   std::unique_ptr<TIcon> RowIcons[EventCount + 1];
-  // The conversion under way, if any.
-  std::unique_ptr<SoundConversion> Converting;
+  // The conversion under way, if any, and its progress while it lasts.
+  std::shared_ptr<SoundConversion> Converting;
+  TProgressDialog ConversionProgress;
+  int AskingToCut = 0;
+  // chimelo.ini, by its full path in the start-up directory: no change of
+  // the current directory sends it elsewhere.
+  char SettingsFile[PathBytes];
 };

@@ -61,7 +61,8 @@ void TChimeloDialog::CmFiles() {
   Expanded = 1;
   ResizeFrame(WideWidth);
   ShowBrowser(true);
-  if (FilesListed) return;
+  // A conversion holds the browser's controls; its end lets &Files walk.
+  if (FilesListed || Converting) return;
   // Without a drive or folder selected there is nothing to walk.
   char root[PathBytes];
   if (!SelectedWalkRoot(root)) return;

@@ -46,6 +46,9 @@ class TFile {
     distance.QuadPart = offset;
     return SetFilePointerEx(handle_, distance, &position, origin) ? position.QuadPart : -1;
   }
+  // FlushFileBuffers: what was written is on the disk, not only in its
+  // cache, as a rename that follows would be.
+  bool Flush() const { return FlushFileBuffers(handle_) != 0; }
   // -1 when it is not known.
   long long Size() const {
     LARGE_INTEGER size;

@@ -21,6 +21,16 @@ bool MakeDirectory(const char* name) {
 
 bool RemoveFile(const char* name) { return DeleteFileW(WideText(name)) != 0; }
 
+bool FlushToDisk(const char* name) {
+  HANDLE file = CreateFileW(WideText(name), GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool flushed = FlushFileBuffers(file) != 0;
+  CloseHandle(file);
+  return flushed;
+}
+
 bool MoveFileOver(const char* from, const char* to) {
   return MoveFileExW(WideText(from), WideText(to),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

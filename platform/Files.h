@@ -17,6 +17,9 @@ bool MakeDirectory(const char* name);
 // DeleteFileW.
 bool RemoveFile(const char* name);
 
+// FlushFileBuffers on the file: what any handle wrote to it is on the disk.
+bool FlushToDisk(const char* name);
+
 // MoveFileExW, replacing an existing target and writing through; on the
 // same volume the target is either the old file or the new one, never a mix.
 bool MoveFileOver(const char* from, const char* to);

@@ -41,6 +41,16 @@ bool Load() {
 
 constexpr DWORD Audio = static_cast<DWORD>(MF_SOURCE_READER_FIRST_AUDIO_STREAM);
 
+// The decoded format: float samples, their channels and rate.
+bool ReadFormat(IMFSourceReader* reader, UINT32& channels, UINT32& rate) {
+  Reference<IMFMediaType> given;
+  UINT32 bits = 0;
+  return SUCCEEDED(reader->GetCurrentMediaType(Audio, &given.pointer)) &&
+         SUCCEEDED(given->GetUINT32(MF_MT_AUDIO_NUM_CHANNELS, &channels)) &&
+         SUCCEEDED(given->GetUINT32(MF_MT_AUDIO_SAMPLES_PER_SECOND, &rate)) &&
+         SUCCEEDED(given->GetUINT32(MF_MT_AUDIO_BITS_PER_SAMPLE, &bits)) && bits == 32;
+}
+
 }  // namespace
 
 TMediaFoundation::TMediaFoundation() {
@@ -60,8 +70,8 @@ TMediaReader::~TMediaReader() {
 
 // The reader converts whatever it decodes to 32-bit float samples.
 bool TMediaReader::Open(const TMediaFoundation& foundation, const char* path, DecodedSound& sound) {
-  Reference<IMFMediaType> wanted, given;
-  UINT32 channels = 0, rate = 0, bits = 0;
+  Reference<IMFMediaType> wanted;
+  UINT32 channels = 0, rate = 0;
   if (!foundation.Available() || FAILED(media.createReader(WideText(path), nullptr, &reader_)) ||
       FAILED(
           reader_->SetStreamSelection(static_cast<DWORD>(MF_SOURCE_READER_ALL_STREAMS), FALSE)) ||
@@ -70,14 +80,17 @@ bool TMediaReader::Open(const TMediaFoundation& foundation, const char* path, De
       FAILED(wanted->SetGUID(MF_MT_MAJOR_TYPE, MFMediaType_Audio)) ||
       FAILED(wanted->SetGUID(MF_MT_SUBTYPE, MFAudioFormat_Float)) ||
       FAILED(reader_->SetCurrentMediaType(Audio, nullptr, wanted.pointer)) ||
-      FAILED(reader_->GetCurrentMediaType(Audio, &given.pointer)) ||
-      FAILED(given->GetUINT32(MF_MT_AUDIO_NUM_CHANNELS, &channels)) ||
-      FAILED(given->GetUINT32(MF_MT_AUDIO_SAMPLES_PER_SECOND, &rate)) ||
-      FAILED(given->GetUINT32(MF_MT_AUDIO_BITS_PER_SAMPLE, &bits)) || bits != 32 || !channels ||
-      !rate)
+      !ReadFormat(reader_, channels, rate) || channels < 1 || channels > MostChannels ||
+      rate < LowestRate || rate > HighestRate)
     return false;
   sound.channels = static_cast<int>(channels);
   sound.rate = static_cast<int>(rate);
+  // In units of 100 ns.
+  PROPVARIANT duration;
+  if (SUCCEEDED(reader_->GetPresentationAttribute(static_cast<DWORD>(MF_SOURCE_READER_MEDIASOURCE),
+                                                  MF_PD_DURATION, &duration)) &&
+      duration.vt == VT_UI8 && duration.uhVal.QuadPart < (1ULL << 62) / rate)
+    declaredFrames_ = static_cast<long long>(duration.uhVal.QuadPart * rate / 10000000);
   return true;
 }
 
@@ -91,6 +104,11 @@ Reading TMediaReader::Read(double seconds, DecodedSound& sound,
         (flags & MF_SOURCE_READERF_ERROR))
       return Reading::Failed;
     if (flags & MF_SOURCE_READERF_ENDOFSTREAM) return Reading::Ended;
+    UINT32 channels = 0, rate = 0;
+    if ((flags & MF_SOURCE_READERF_CURRENTMEDIATYPECHANGED) &&
+        (!ReadFormat(reader_, channels, rate) || static_cast<int>(channels) != sound.channels ||
+         static_cast<int>(rate) != sound.rate))
+      return Reading::Failed;
     Reference<IMFMediaBuffer> buffer;
     BYTE* data = nullptr;
     DWORD bytes = 0;

@@ -33,12 +33,18 @@ class TMediaReader {
   TMediaReader& operator=(const TMediaReader&) = delete;
 
   // False when the file cannot be opened as sound, or Media Foundation is
-  // missing. The sound takes the stream's channels and rate.
+  // missing, or its rate or channels are past what a sound may have. The
+  // sound takes the stream's channels and rate.
   bool Open(const TMediaFoundation& media, const char* path, DecodedSound& sound);
+  // The length the file declares, in frames; -1 when it tells none.
+  long long DeclaredFrames() const { return declaredFrames_; }
   // Appends to the sound until it is that long, or ends; a second call goes
-  // on where the first stopped.
+  // on where the first stopped. A stream that changes its rate or channels
+  // midway (joined files) fails: its samples would be taken for the old
+  // format's.
   Reading Read(double seconds, DecodedSound& sound, const std::atomic<bool>& cancel) const;
 
  private:
   IMFSourceReader* reader_ = nullptr;
+  long long declaredFrames_ = -1;
 };

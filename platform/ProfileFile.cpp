@@ -22,8 +22,10 @@ bool WriteProfileValue(const char* section, const char* key, const char* value, 
 }
 
 // Back from the code page, the text must be the same: a best-fit look-alike
-// comes back as another one.
+// comes back as another one. UTF-8 as the code page (a Windows option)
+// holds every character, and takes neither those flags nor a default.
 bool AnsiProfileHolds(const char* value) {
+  if (GetACP() == CP_UTF8) return true;
   WideText wide(value);
   BOOL approximated = FALSE;
   const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr,

@@ -16,6 +16,14 @@ class Win32Registry final : public CurrentUserRegistry {
     return key;
   }
 
+  Key OpenOrCreate(const char* subkey) override {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, WideText(subkey), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+      return nullptr;
+    return key;
+  }
+
   // The value in UTF-8 becomes the same string in UTF-16.
   void SetDefaultString(Key key, const char* value, unsigned long) override {
     WideText wide(value);

@@ -13,6 +13,9 @@ class CurrentUserRegistry {
   // the key cannot be opened.
   virtual Key OpenExisting(const char* subkey) = 0;
 
+  // Opens the subkey with all access, made first where it is missing.
+  virtual Key OpenOrCreate(const char* subkey) = 0;
+
   // Sets the key's default (unnamed) value to the UTF-8 string of byteCount
   // bytes, its NUL included.
   virtual void SetDefaultString(Key key, const char* value, unsigned long byteCount) = 0;

@@ -115,6 +115,19 @@ constexpr TResponse OnSize() {
           }};
 }
 
+// void Handler(bool onlyThisProgram): the session may end, or only this
+// program be closed (ENDSESSION_CLOSEAPP, by an installer or update); the
+// answer is yes.
+template <auto Handler>
+constexpr TResponse OnQueryEndSession() {
+  return {WM_QUERYENDSESSION, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)((lParam & ENDSESSION_CLOSEAPP) !=
+                                                                   0);
+            return TRUE;
+          }};
+}
+
 // void Handler(bool ending, bool onlyThisProgram): the session ends now, or
 // does not after all; or only this program is closed (ENDSESSION_CLOSEAPP,
 // by an installer or update through the Restart Manager) and the session
@@ -125,6 +138,28 @@ constexpr TResponse OnEndSession() {
           [](TWindow& window, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
             (static_cast<HandlerClass<Handler>&>(window).*Handler)(
                 wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0);
+            return 0;
+          }};
+}
+
+// void Handler(UINT change): the session changed, WTS_SESSION_UNLOCK and so
+// on, for a window that asked WTSRegisterSessionNotification.
+template <auto Handler>
+constexpr TResponse OnSessionChange() {
+  return {WM_WTSSESSION_CHANGE, 0, AnyId,
+          [](TWindow& window, UINT, WPARAM wParam, LPARAM) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(static_cast<UINT>(wParam));
+            return 0;
+          }};
+}
+
+// void Handler(Result* result): a message that a worker thread posted, its
+// result's address in lParam.
+template <auto Handler, class Result>
+constexpr TResponse OnPosted(UINT message) {
+  return {message, 0, AnyId, [](TWindow& window, UINT, WPARAM, LPARAM lParam) -> LRESULT {
+            (static_cast<HandlerClass<Handler>&>(window).*Handler)(
+                reinterpret_cast<Result*>(lParam));
             return 0;
           }};
 }

@@ -1,6 +1,7 @@
 #include "platform/Sound.h"
 
 #include <mmsystem.h>
+#include <versionhelpers.h>
 
 #include "platform/SystemLibrary.h"
 #include "platform/WideText.h"
@@ -46,6 +47,8 @@ DWORD WINAPI Stop(void*) {
 }
 
 }  // namespace
+
+bool SystemPlaysSessionSounds() { return !IsWindows8OrGreater(); }
 
 // Wine's player opens a file by its name in the ANSI code page: a name the
 // code page cannot hold is reached by its short name, where it has one.

@@ -1,6 +1,12 @@
 #pragma once
 #include <windows.h>
 
+// Whether Windows plays Start Windows, Exit Windows and Windows Unlock by
+// itself, as it reports itself to a program with Chimelo's manifest:
+// Windows 7 does; since Windows 8 it no longer does, whatever sounds the
+// scheme gives them.
+bool SystemPlaysSessionSounds();
+
 // sndPlaySoundW with SND_ASYNC | SND_NODEFAULT (3): returns at once, cuts
 // off a sound still playing, and stays silent for a file it cannot play.
 // The path is UTF-8.

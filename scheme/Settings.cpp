@@ -1,17 +1,13 @@
 #include "scheme/Settings.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/Files.h"
 #include "platform/ProfileFile.h"
 #include "scheme/SoundTable.h"
 
 namespace {
-
-// The existence test takes the bare name; the profile calls need ".\" to
-// stay in the current directory.
-const char ExistenceName[] = "chimelo.ini";
-const char ProfileName[] = ".\\chimelo.ini";
 
 struct Name {
   char text[12];
@@ -30,9 +26,9 @@ bool AnsiHoldsAll(const SoundTable& sounds) {
 bool WriteAll(const SoundTable& sounds, const char* file) {
   if (!AnsiHoldsAll(sounds) && !MakeUnicodeProfile(file)) return false;
   for (int event = 0; event < EventCount; ++event) {
-    Name section(EventNumber(event));
+    const char* section = EventKeyTable[event].section;
     for (int slot = 0; slot < sounds.SoundCount(event); ++slot)
-      if (!WriteProfileValue(section.text, Name(slot + 1).text, sounds.Read(event, slot), file))
+      if (!WriteProfileValue(section, Name(slot + 1).text, sounds.Read(event, slot), file))
         return false;
   }
   return true;
@@ -40,29 +36,32 @@ bool WriteAll(const SoundTable& sounds, const char* file) {
 
 }  // namespace
 
-bool LoadSettings(SoundTable& sounds) {
+bool LoadSettings(SoundTable& sounds, const char* file) {
   sounds.Clear();
-  if (!FileExists(ExistenceName)) return true;
+  if (!FileExists(file)) return true;
   // The profile calls read a file they cannot open as an empty one.
-  if (!FileCanBeRead(ProfileName)) return false;
+  if (!FileCanBeRead(file)) return false;
   for (int event = 0; event < EventCount; ++event) {
-    Name section(EventNumber(event));
+    const char* section = EventKeyTable[event].section;
     for (int slot = 0; slot < MaxSoundsPerEvent; ++slot) {
-      ReadProfileValue(section.text, Name(slot + 1).text, SoundPathSize, sounds.Slot(event, slot),
-                       SoundPathBytes, ProfileName);
+      ReadProfileValue(section, Name(slot + 1).text, SoundPathSize, sounds.Slot(event, slot),
+                       SoundPathBytes, file);
       if (sounds.Read(event, slot)[0] == '\0') break;
     }
   }
   return true;
 }
 
-bool SaveSettings(const SoundTable& sounds) {
-  if (sounds.IsEmpty()) return RemoveFile(ProfileName) || !FileExists(ExistenceName);
-  // A name of its own, which no other file has: the save deletes only what
-  // it made.
-  char pending[UniqueNameSize];
-  if (!CreateUniqueFile(".", "chi", pending)) return false;
-  if (WriteAll(sounds, pending) && MoveFileOver(pending, ProfileName)) return true;
+bool SaveSettings(const SoundTable& sounds, const char* file) {
+  if (sounds.IsEmpty()) return RemoveFile(file) || !FileExists(file);
+  // Beside it, under a name of its own, which no other file has: the save
+  // deletes only what it made.
+  char directory[UniqueNameSize], pending[UniqueNameSize];
+  const char* name = std::strrchr(file, '\\');
+  std::snprintf(directory, sizeof directory, "%.*s", name ? static_cast<int>(name - file) : 1,
+                name ? file : ".");
+  if (!CreateUniqueFile(directory, "chi", pending)) return false;
+  if (WriteAll(sounds, pending) && FlushToDisk(pending) && MoveFileOver(pending, file)) return true;
   RemoveFile(pending);
   return false;
 }

@@ -5,7 +5,8 @@
 # first 10 seconds). Prints the median conversion time, less the time the
 # question stood open, beside a native ffmpeg decode of the same MP3 timed
 # in the same run, and the window's latency during a second conversion,
-# beside the targets. Leaves nothing running.
+# beside the targets, and how far the program's memory grew during the
+# conversion, beside the decoded samples' size. Leaves nothing running.
 #   bash scripts/bench-convert.sh [--quick]    (5 runs; 3 with --quick)
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
@@ -52,8 +53,9 @@ rm -f "$decoded"
 # It runs in a Wine desktop of its own: without a window manager, Wine waits
 # 2 s for one each time a framed window goes (the question, the progress
 # dialog), a wait Windows does not have.
-conversions=$bench/conversions.txt
+conversions=$bench/conversions.txt memory=$bench/memory.txt
 : >"$conversions"
+: >"$memory"
 # Its output goes through a file: the desktop's explorer stays, and would
 # hold a pipe open.
 convert() {
@@ -74,6 +76,7 @@ if [ -z "$convert_problem" ]; then
     fi
     [ "$run" = 0 ] && continue
     echo "$out" | sed 's/^/  /'
+    sed -n 's/^peak memory of the conversion: .*, \([0-9.]*\) x .*$/\1/p' <<<"$out" >>"$memory"
     echo "$(sed -n 's/^chimelo conversion: \([0-9.]*\) s (.*, the question open \([0-9.]*\) s)$/\1 \2/p' <<<"$out")" \
       "$(sed -n 's/^latency during conversion: p50 \([0-9.]*\) ms, p99 \([0-9.]*\) ms, max \([0-9.]*\) ms (n=\([0-9]*\)), converted in \([0-9.]*\) s$/\1 \2 \3 \4 \5/p' <<<"$out")" |
       awk '{ print $1, $3, $4, $5, $6, $2, $7 }' >>"$conversions"
@@ -84,7 +87,8 @@ column() { cut -d' ' -f"$1" "$conversions" | median; }
 echo
 awk -v decode="$decode" -v problem="$convert_problem" -v runs="$runs" \
   -v convert="$(column 1)" -v p50="$(column 2)" -v p99="$(column 3)" -v max="$(column 4)" \
-  -v samples="$(column 5)" -v question="$(column 6)" -v probed="$(column 7)" 'BEGIN {
+  -v samples="$(column 5)" -v question="$(column 6)" -v probed="$(column 7)" \
+  -v memory="$(median <"$memory")" 'BEGIN {
     printf "%-26s %7.3f s\n", "ffmpeg decode (native)", decode
     if (problem != "") {
       printf "%-26s not measured: %s\n", "chimelo conversion", problem
@@ -96,5 +100,7 @@ awk -v decode="$decode" -v problem="$convert_problem" -v runs="$runs" \
     printf "%-26s %.1f / %.1f / %.1f ms, n=%d (target p99 <= 20 ms: %s)\n",
       "latency p50 / p99 / max", p50, p99, max, samples, p99 <= 20 ? "met" : "MISSED"
     printf "%-26s %7.3f s   with the probe taking the CPU\n", "probed conversion", probed
+    printf "%-26s %7.2f x   the decoded samples (target <= 3: %s)\n", "peak memory", memory,
+      memory <= 3 ? "met" : "MISSED"
     printf "(medians of %d runs each, all on one CPU)\n", runs
   }'

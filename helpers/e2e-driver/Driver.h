@@ -60,6 +60,13 @@ class ChimeloProcess {
 // started or did not end within timeoutMs.
 long RunToTheEnd(std::string commandLine, DWORD timeoutMs = 60000);
 
+// What a Linux command printed, run by /bin/sh (ffmpeg, say; quote with ' in
+// it). Wine tells no Linux program's end, so the command's end is marked in
+// a file. Empty when it did not end within timeoutMs.
+std::string LinuxOutput(const std::string& command, DWORD timeoutMs = 60000);
+// Where Linux finds the file of this Windows path.
+std::string LinuxPath(const std::string& windowsPath);
+
 // --- Windows -------------------------------------------------------------
 
 std::vector<HWND> TopLevelWindows(DWORD processId);

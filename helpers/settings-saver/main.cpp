@@ -9,6 +9,8 @@
 #include "helpers/settings-saver/SampleTables.h"
 #include "scheme/Settings.h"
 
+const char SettingsName[] = ".\\chimelo.ini";
+
 int main(int argc, char** argv) {
   auto a = std::make_unique<SoundTable>(), b = std::make_unique<SoundTable>();
   FillSample(*a, 'A');
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
     if (started) SetEvent(started);
   }
   for (;;) {
-    SaveSettings(*a);
-    SaveSettings(*b);
+    SaveSettings(*a, SettingsName);
+    SaveSettings(*b, SettingsName);
   }
 }

@@ -123,4 +123,29 @@ TEST_F(AddingTest, AFolderChosenInThePickerIsWalkedAndCancelChangesNothing) {
   }
 }
 
+// A drop waits while a walk runs: the user is told, and drops again after
+// it. Walks before and after leave chimelo.ini where Chimelo started, where
+// the next start finds it.
+TEST_F(AddingTest, ADropDuringAWalkIsToldToWaitAndTheSettingsStayWhereChimeloStarted) {
+  Put(L"f:\\in\\late.wav");
+  Start();
+  ChooseDrive('b');
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Walking() && ListedCount() > 0; }, 30000));
+  ASSERT_TRUE(e2e::DropFiles(dialog, At(IDC_ASSOCIATED_LIST, 0), {L"f:\\in\\late.wav"}));
+  Answer(Caption, "Chimelo Is Searching For Sounds.\nAdd These When The Search Has Ended.", IDOK);
+  WaitForWalk();
+  EXPECT_TRUE(Sounds().empty());
+  ASSERT_TRUE(e2e::DropFiles(dialog, At(IDC_ASSOCIATED_LIST, 0), {L"f:\\in\\late.wav"}));
+  ASSERT_TRUE(e2e::Settle(frame));
+  EXPECT_EQ(Sounds(), Paths{"f:\\in\\late.wav"});
+  ChooseDrive('l');
+  WaitForWalk();
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  Answer(Caption, "Do You Really Want To Close Chimelo ?", IDYES);
+  ASSERT_TRUE(chimelo->WaitForExit(15000));
+  EXPECT_EQ(FileText("chimelo.ini"), Section(1, {"f:\\in\\late.wav"}));
+  Start();
+  EXPECT_EQ(Sounds(), Paths{"f:\\in\\late.wav"});
+}
+
 }  // namespace

@@ -27,9 +27,9 @@ class ChimeloTest : public ::testing::Test {
     // The pointer rests away from where windows appear, so that nothing it
     // points at (an event's name) covers what a test looks at.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    for (const char* subkey : EventKeyTable) {
+    for (const SystemEvent& event : EventKeyTable) {
       HKEY key;
-      ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+      ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, event.key, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
       RegDeleteValueA(key, "");
       RegCloseKey(key);
     }
@@ -57,10 +57,10 @@ class ChimeloTest : public ::testing::Test {
 
   HWND Control(int id) const { return e2e::Control(dialog, id); }
 
-  std::string Current(int event) const { return e2e::DefaultValue(EventKeyTable[event]).text; }
+  std::string Current(int event) const { return e2e::DefaultValue(EventKeyTable[event].key).text; }
   bool AnyCurrentWritten() const {
-    for (const char* subkey : EventKeyTable)
-      if (e2e::DefaultValue(subkey).present) return true;
+    for (const SystemEvent& event : EventKeyTable)
+      if (e2e::DefaultValue(event.key).present) return true;
     return false;
   }
 

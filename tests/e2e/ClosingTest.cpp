@@ -41,7 +41,7 @@ TEST_F(ClosingTest, AltF4AsksAndNoKeepsEverything) {
   ASSERT_TRUE(e2e::AnswerMessageBox(question, IDNO));
   ASSERT_TRUE(e2e::Settle(frame));
   EXPECT_TRUE(IsWindowVisible(frame));
-  EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)).size(), 12u);
+  EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)).size(), size_t(EventCount));
   EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)),
             std::vector<std::string>{"C:\\A.WAV"});
   EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\A.WAV\r\n");

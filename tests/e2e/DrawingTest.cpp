@@ -231,8 +231,11 @@ TEST_F(DrawingTest, SoundRowsAreOneIconHighWithTheSoundIconAndThePath) {
       Put(L"f:\\SOUNDS\\BELL.WAV");
     ASSERT_TRUE(e2e::SelectListEntry(Control(IDC_EVENT_LIST), 0));
     ASSERT_TRUE(e2e::Settle(frame));
+    // Whether a file is there is found out off the window's thread.
+    EXPECT_TRUE(e2e::WaitUntil(
+        [&] { return (IconMismatches(e2e::Screenshot(frame), area.left, area.top, 1001) > 0) == gone; },
+        5000));
     e2e::Screenshot now(frame);
-    EXPECT_EQ(IconMismatches(now, area.left, area.top, 1001) > 0, gone);
     EXPECT_EQ(IconMismatches(now, area.left, area.top + Row, 1001), 0);
     EXPECT_EQ(e2e::ListStrings(Control(IDC_ASSOCIATED_LIST))[0], "f:\\SOUNDS\\BELL.WAV");
     if (gone) SaveScreenshot("missing-sound");

@@ -14,8 +14,9 @@ const char ReallyRemove[] = "Do You Really Want To Remove This Sound ?";
 const char ReallyAddToAll[] =
     "Do You Really Want To Associate This Sound With Everey System Sound ?";
 
+// The section of the event of this number.
 std::string Section(int number, const Paths& paths) {
-  std::string text = "[" + std::to_string(number) + "]\r\n";
+  std::string text = std::string("[") + EventKeyTable[number - 1].section + "]\r\n";
   for (size_t key = 0; key < paths.size(); ++key)
     text += std::to_string(key + 1) + "=" + paths[key] + "\r\n";
   return text;
@@ -34,9 +35,11 @@ struct EditingTest : BrowserTest {
     return std::string(path);
   }();
   Paths leftInWindows;  // copies the test makes there, deleted at its end
+  Paths leftInSounds;
 
   ~EditingTest() override {
     for (const std::string& name : leftInWindows) DeleteFileA((windows + "\\" + name).c_str());
+    for (const std::string& copy : leftInSounds) DeleteFileA(copy.c_str());
   }
 
   void Click(int button) {
@@ -49,6 +52,18 @@ struct EditingTest : BrowserTest {
   void ExpectSounds(const Paths& paths) {
     EXPECT_EQ(e2e::ListItemPaths(Control(IDC_ASSOCIATED_LIST)), paths);
     EXPECT_EQ(e2e::ListSelection(Control(IDC_ASSOCIATED_LIST)), -1);
+  }
+
+  // The sections of the events from this number on, each holding the path,
+  // or, for a toast, its copy in the sounds folder, which goes at the end.
+  std::string ToAll(int first, const std::string& path, const std::string& copy) {
+    leftInSounds.push_back(UserSoundsFolder() + "\\" + copy);
+    std::string sections;
+    for (int event = first - 1; event < EventCount; ++event)
+      sections += Section(EventNumber(event), {EventKeyTable[event].player == Player::AppPackages
+                                                   ? leftInSounds.back()
+                                                   : path});
+    return sections;
   }
 
   void ExpectSaved(const std::string& text) {
@@ -106,7 +121,7 @@ TEST_F(EditingTest, AddToAllAsksFirstSkipsAFullEventAndSaysSoOnce) {
   ExpectSounds({"C:\\ONE.WAV", "f:\\\\all.wav"});
   std::string after = Section(1, {"C:\\ONE.WAV", "f:\\\\all.wav"}) + Section(2, {"f:\\\\all.wav"}) +
                       Section(3, Numbered(20));
-  for (int event = 4; event <= 12; ++event) after += Section(event, {"f:\\\\all.wav"});
+  after += ToAll(4, "f:\\\\all.wav", "all.wav");
   ExpectSaved(after);
 }
 
@@ -224,9 +239,7 @@ TEST_F(EditingTest, WithAddToAllTheCopyIsOfferedOnceAfterTheQuestion) {
   Answer("Chimelo !", ReallyAddToAll, IDYES);
   Answer("Chimelo !", CopyQuestion, IDNO);
   EXPECT_FALSE(e2e::AnyMessageBoxOpen(chimelo->Id()));
-  std::string all;
-  for (int event = 1; event <= 12; ++event) all += Section(event, {"r:\\\\once.wav"});
-  ExpectSaved(all);
+  ExpectSaved(ToAll(1, "r:\\\\once.wav", "once.wav"));
 }
 
 // A file of the same name in the Windows directory is never replaced: with

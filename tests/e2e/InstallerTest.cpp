@@ -220,7 +220,7 @@ TEST_F(InstallerTest, TheSignInStartsTheInstalledChimeloInTheDataFolderAndItPlay
   const std::string start = sounds.Path() + "\\start.wav";
   const double tone = 880;
   ASSERT_TRUE(e2e::WriteToneWav(start, tone, 22050 / 2));
-  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, EventKeyTable[4], nullptr, REG_SZ, start.c_str(),
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, EventKeyTable[4].key, nullptr, REG_SZ, start.c_str(),
                             static_cast<DWORD>(start.size() + 1)),
             ERROR_SUCCESS);
   Install();

@@ -94,16 +94,24 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrderAndComesBack) {
   }
 }
 
-// A screen reader reads an owner-drawn row by its text, and a button by its
-// window text.
+// A screen reader reads an owner-drawn row by its text, a button by its
+// window text, and names a list by the label just before it. A letter typed
+// goes to the next event whose name starts with it.
 TEST_F(KeyboardTest, EveryRowAndEveryButtonHasANameToReadOut) {
   Start("[1]\r\n1=C:\\A.WAV\r\n2=C:\\B&C.WAV\r\n");
-  EXPECT_EQ(e2e::ListStrings(Control(IDC_EVENT_LIST)),
-            Paths(EventNameTable, EventNameTable + EventCount));
+  Paths names;
+  for (const SystemEvent& event : EventKeyTable) names.push_back(event.name);
+  EXPECT_EQ(e2e::ListStrings(Control(IDC_EVENT_LIST)), names);
   EXPECT_EQ(e2e::ListStrings(Control(IDC_ASSOCIATED_LIST)), (Paths{"C:\\A.WAV", "C:\\B&C.WAV"}));
   for (int id : {IDC_REMOVE_FROM_CURRENT, IDC_REMOVE_FROM_ALL, IDC_SAVE, IDC_FILES, IDCANCEL,
                  IDC_ADD_TO_CURRENT, IDC_ADD_TO_ALL})
     EXPECT_NE(e2e::WindowText(Control(id)), "") << id;
+  EXPECT_EQ(e2e::WindowText(GetWindow(Control(IDC_WAV_LIST), GW_HWNDPREV)),
+            "WAV Files On Hard Disk");
+  for (const char* name : {"Critical Stop", "Close Program", "Calendar Reminder"}) {
+    ASSERT_TRUE(e2e::Type(frame, {{'C'}}) && e2e::Settle(frame));
+    EXPECT_STREQ(EventKeyTable[e2e::ListSelection(Control(IDC_EVENT_LIST))].name, name);
+  }
 }
 
 }  // namespace

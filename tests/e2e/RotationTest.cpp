@@ -23,8 +23,8 @@ TEST_F(RotationTest, PostedTicksWriteThePredictedPaths) {
     EXPECT_EQ(Current(0), pair[0]);
     EXPECT_EQ(Current(2), pair[1]);
   }
-  EXPECT_FALSE(e2e::DefaultValue(EventKeyTable[1]).present);
-  e2e::RegistryValue value = e2e::DefaultValue(EventKeyTable[0]);
+  EXPECT_FALSE(e2e::DefaultValue(EventKeyTable[1].key).present);
+  e2e::RegistryValue value = e2e::DefaultValue(EventKeyTable[0].key);
   EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(value.byteCount, 20u);  // in UTF-16, with its NUL
 }

@@ -10,11 +10,11 @@ namespace {
 
 using StartupTest = ChimeloTest;
 
-const std::vector<LPARAM> EventNumbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-
-TEST_F(StartupTest, WithoutSettingsAllTwelveEventsShowAndTheFirstIsSelected) {
+TEST_F(StartupTest, WithoutSettingsAllTheEventsShowAndTheFirstIsSelected) {
   Start();
-  EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)), EventNumbers);
+  std::vector<LPARAM> numbers;
+  for (int event = 0; event < EventCount; ++event) numbers.push_back(EventNumber(event));
+  EXPECT_EQ(e2e::ListItemData(Control(IDC_EVENT_LIST)), numbers);
   EXPECT_EQ(e2e::ListSelection(Control(IDC_EVENT_LIST)), 0);
   EXPECT_TRUE(e2e::ListItemData(Control(IDC_ASSOCIATED_LIST)).empty());
   EXPECT_TRUE(e2e::ListStrings(Control(IDC_WAV_LIST)).empty());
@@ -145,7 +145,7 @@ TEST_F(StartupTest, ThePointerOnAnEventShowsItsNameAndNoPlantedLibraryLoads) {
     POINT middle = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(list, &middle);
     SetCursorPos(middle.x, middle.y);
-    const std::string name = EventNameTable[row];
+    const std::string name = EventKeyTable[row].name;
     EXPECT_TRUE(e2e::WaitUntil([&] { return tip() == name; }, 5000)) << name << ": " << tip();
   }
   SaveScreenshot("event-name");

@@ -47,10 +47,10 @@ struct RotationRegistryTest : ::testing::Test {
 
   void SetUp() override {
     // Start every event from an empty default value.
-    for (const char* subkey : EventKeyTable) {
+    for (const SystemEvent& event : EventKeyTable) {
       HKEY key;
-      ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS)
-          << subkey << " is missing from the test prefix";
+      ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, event.key, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS)
+          << event.key << " is missing from the test prefix";
       RegDeleteValueA(key, "");
       RegCloseKey(key);
     }
@@ -58,7 +58,7 @@ struct RotationRegistryTest : ::testing::Test {
 
   void TearDown() override {
     HKEY key;
-    RegCreateKeyExA(HKEY_CURRENT_USER, EventKeyTable[0], 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+    RegCreateKeyExA(HKEY_CURRENT_USER, EventKeyTable[0].key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                     &key, nullptr);
     RegCloseKey(key);
   }
@@ -67,16 +67,16 @@ struct RotationRegistryTest : ::testing::Test {
 TEST_F(RotationRegistryTest, ATickWritesTheChosenPathAsAStringWithItsNul) {
   sounds.Append(2, "C:\\SOUNDS\\BELL.WAV");
   sounds.Append(2, "C:\\SOUNDS\\DING.WAV");
-  RotateSounds(sounds, generator, SystemRegistry());
+  RotateSounds(sounds, generator, SystemRegistry(), false);
 
-  Value value = ReadDefaultValue(EventKeyTable[2]);
+  Value value = ReadDefaultValue(EventKeyTable[2].key);
   ASSERT_TRUE(value.present);
   EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(value.text, "C:\\SOUNDS\\DING.WAV");  // the first tick's pick of two is slot 1
   EXPECT_EQ(value.size, 19u);
   for (int event = 0; event < EventCount; ++event) {
     if (event == 2) continue;
-    EXPECT_FALSE(ReadDefaultValue(EventKeyTable[event]).present) << event;
+    EXPECT_FALSE(ReadDefaultValue(EventKeyTable[event].key).present) << event;
   }
 }
 
@@ -85,9 +85,9 @@ TEST_F(RotationRegistryTest, EveryEventWithSoundsIsWrittenOnEveryTick) {
     sounds.Append(event, ("C:\\E" + std::to_string(event) + ".WAV").c_str());
   for (int tick = 0; tick < 2; ++tick) {
     SetUp();
-    RotateSounds(sounds, generator, SystemRegistry());
+    RotateSounds(sounds, generator, SystemRegistry(), false);
     for (int event = 0; event < EventCount; ++event)
-      EXPECT_EQ(ReadDefaultValue(EventKeyTable[event]).text, sounds.Read(event, 0)) << event;
+      EXPECT_EQ(ReadDefaultValue(EventKeyTable[event].key).text, sounds.Read(event, 0)) << event;
   }
 }
 
@@ -102,12 +102,12 @@ TEST_F(RotationRegistryTest, AnAbsentKeyIsSkippedAndNeverCreated) {
   sounds.Append(0, "C:\\ASTERISK.WAV");
   sounds.Append(2, "C:\\ONE.WAV");
   sounds.Append(2, "C:\\TWO.WAV");
-  RotateSounds(sounds, generator, SystemRegistry());
+  RotateSounds(sounds, generator, SystemRegistry(), false);
 
-  EXPECT_FALSE(KeyExists(EventKeyTable[0]));
+  EXPECT_FALSE(KeyExists(EventKeyTable[0].key));
   // The skipped event still drew its number, so the third event gets the
   // second number of the tick (slot 0 of 2), not the first (slot 1).
-  EXPECT_EQ(ReadDefaultValue(EventKeyTable[2]).text, "C:\\ONE.WAV");
+  EXPECT_EQ(ReadDefaultValue(EventKeyTable[2].key).text, "C:\\ONE.WAV");
 }
 
 }  // namespace

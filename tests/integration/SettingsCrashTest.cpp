@@ -16,12 +16,14 @@
 
 namespace {
 
+const char SettingsName[] = ".\\chimelo.ini";
+
 std::string SaverPath() { return BesideThisProgram("settings-saver.exe"); }
 
 std::string SavedText(char which) {
   auto sounds = std::make_unique<SoundTable>();
   FillSample(*sounds, which);
-  EXPECT_TRUE(SaveSettings(*sounds));
+  EXPECT_TRUE(SaveSettings(*sounds, SettingsName));
   return FileText("chimelo.ini");
 }
 
@@ -70,7 +72,7 @@ TEST(SettingsCrash, AKilledSaveLeavesTheOldFileOrTheNewOneWhole) {
   // The leftovers of the kills do not disturb the next save.
   auto sounds = std::make_unique<SoundTable>();
   sounds->Append(0, "C:\\AFTER.WAV");
-  ASSERT_TRUE(SaveSettings(*sounds));
+  ASSERT_TRUE(SaveSettings(*sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\AFTER.WAV\r\n");
 }
 

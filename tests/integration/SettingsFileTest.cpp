@@ -13,6 +13,8 @@
 
 namespace {
 
+const char SettingsName[] = ".\\chimelo.ini";
+
 struct SettingsFileTest : ::testing::Test {
   ScratchDirectory directory;
   std::unique_ptr<SoundTable> owner = std::make_unique<SoundTable>();
@@ -21,7 +23,7 @@ struct SettingsFileTest : ::testing::Test {
   std::unique_ptr<SoundTable> Loaded() {
     auto loaded = std::make_unique<SoundTable>();
     loaded->Append(0, "stale entry that loading must clear");
-    LoadSettings(*loaded);
+    LoadSettings(*loaded, SettingsName);
     return loaded;
   }
 };
@@ -30,7 +32,7 @@ TEST_F(SettingsFileTest, SavedFileHasOneSectionPerEventWithSoundsAndKeysFromOne)
   sounds.Append(0, "C:\\SOUNDS\\BELL.WAV");
   sounds.Append(0, "C:\\SOUNDS\\DING.WAV");
   sounds.Append(6, "C:\\WINDOWS\\CHORD.WAV");
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"),
             "[1]\r\n1=C:\\SOUNDS\\BELL.WAV\r\n2=C:\\SOUNDS\\DING.WAV\r\n"
             "[7]\r\n1=C:\\WINDOWS\\CHORD.WAV\r\n");
@@ -41,7 +43,7 @@ TEST_F(SettingsFileTest, SectionsStandInAscendingOrderWhateverTheOrderOfAdding) 
   sounds.Append(9, "C:\\TEN.WAV");
   sounds.Append(1, "C:\\TWO.WAV");
   sounds.Append(6, "C:\\SEVEN.WAV");
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"),
             "[2]\r\n1=C:\\TWO.WAV\r\n[7]\r\n1=C:\\SEVEN.WAV\r\n[10]\r\n1=C:\\TEN.WAV\r\n");
 }
@@ -53,7 +55,7 @@ TEST_F(SettingsFileTest, AFullTableOfLongestPathsSurvivesARoundTrip) {
       path.resize(SoundPathSize - 1, 'w');
       ASSERT_TRUE(sounds.Append(event, path.c_str()));
     }
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   auto loaded = Loaded();
   for (int event = 0; event < EventCount; ++event) {
     ASSERT_EQ(loaded->SoundCount(event), MaxSoundsPerEvent);
@@ -72,21 +74,21 @@ TEST_F(SettingsFileTest, TheFileIsAnsiWhileTheCodePageHoldsEveryPathAndUtf16Othe
   WriteFileText("chimelo.ini", ansi);
   auto loaded = Loaded();
   EXPECT_STREQ(loaded->Read(0, 0), "C:\\Caf\xc3\xa9.wav");
-  ASSERT_TRUE(SaveSettings(*loaded));
+  ASSERT_TRUE(SaveSettings(*loaded, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), ansi);
 
   ASSERT_TRUE(loaded->Append(0, bell));
-  ASSERT_TRUE(SaveSettings(*loaded));
+  ASSERT_TRUE(SaveSettings(*loaded, SettingsName));
   const std::string unicode = FileText("chimelo.ini");
   EXPECT_EQ(unicode.substr(0, 2), "\xff\xfe");
   auto again = Loaded();
   EXPECT_STREQ(again->Read(0, 1), bell);
   EXPECT_STREQ(again->Read(2, 0), "C:\\\xc3\x89t\xc3\xa9.wav");
-  ASSERT_TRUE(SaveSettings(*again));
+  ASSERT_TRUE(SaveSettings(*again, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), unicode);
 
   again->RemoveAt(0, 1);
-  ASSERT_TRUE(SaveSettings(*again));
+  ASSERT_TRUE(SaveSettings(*again, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), ansi);
 }
 
@@ -96,10 +98,10 @@ TEST_F(SettingsFileTest, WithoutAFileEveryEventStartsEmpty) {
 }
 
 TEST_F(SettingsFileTest, AnEmptyTableLeavesNoFile) {
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), "<none>");
   WriteFileText("chimelo.ini", "[1]\r\n1=C:\\OLD.WAV\r\n");
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), "<none>");
 }
 
@@ -137,7 +139,7 @@ TEST_F(SettingsFileTest, LoadingStopsAtGapsCutsLongValuesAndIgnoresStrangers) {
   for (int event : {3, 6, 7, 9, 10, 11}) EXPECT_EQ(loaded->SoundCount(event), 0) << event;
 
   // The next save drops everything that did not load.
-  ASSERT_TRUE(SaveSettings(*loaded));
+  ASSERT_TRUE(SaveSettings(*loaded, SettingsName));
   std::string text = FileText("chimelo.ini");
   EXPECT_EQ(
       text.find("[2]\r\n1=C:\\A.WAV\r\n2=C:\\B.WAV\r\n[3]\r\n1=C:\\X.WAV\r\n2=C:\\Y.WAV\r\n[5]"),
@@ -152,11 +154,11 @@ TEST_F(SettingsFileTest, ASecondSaveWithFewerSoundsLeavesNoStaleKeys) {
   for (int slot = 0; slot < 5; ++slot)
     sounds.Append(3, ("C:\\" + std::to_string(slot) + ".WAV").c_str());
   sounds.Append(4, "C:\\OTHER.WAV");
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   sounds.RemoveAt(3, 0);
   sounds.RemoveAt(3, 0);
   sounds.RemoveAt(4, 0);
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), "[4]\r\n1=C:\\2.WAV\r\n2=C:\\3.WAV\r\n3=C:\\4.WAV\r\n");
 }
 
@@ -167,7 +169,7 @@ TEST_F(SettingsFileTest, TheSaveNeitherTripsOverNorDeletesOtherFiles) {
   WriteFileText("chimelo.ini.new\\mine.txt", "mine");
   WriteFileText("chi1.tmp", "[1]\r\n1=C:\\HALF.WAV\r\n");
   sounds.Append(0, "C:\\NEW.WAV");
-  ASSERT_TRUE(SaveSettings(sounds));
+  ASSERT_TRUE(SaveSettings(sounds, SettingsName));
   EXPECT_EQ(FileText("chimelo.ini"), "[1]\r\n1=C:\\NEW.WAV\r\n");
   EXPECT_EQ(FileText("chimelo.ini.new\\mine.txt"), "mine");
   EXPECT_EQ(FileText("chi1.tmp"), "[1]\r\n1=C:\\HALF.WAV\r\n");
@@ -182,10 +184,10 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadLoadsNothingAndSaysSo) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   auto loaded = std::make_unique<SoundTable>();
   loaded->Append(0, "C:\\STALE.WAV");
-  EXPECT_FALSE(LoadSettings(*loaded));
+  EXPECT_FALSE(LoadSettings(*loaded, SettingsName));
   EXPECT_TRUE(loaded->IsEmpty());
   CloseHandle(held);
-  EXPECT_TRUE(LoadSettings(*loaded));
+  EXPECT_TRUE(LoadSettings(*loaded, SettingsName));
   EXPECT_EQ(loaded->SoundCount(0), 1);
 }
 
@@ -197,10 +199,41 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsKeptWhole) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   sounds.Append(0, "C:\\NEW.WAV");
-  EXPECT_FALSE(SaveSettings(sounds));
+  EXPECT_FALSE(SaveSettings(sounds, SettingsName));
   CloseHandle(held);
   EXPECT_EQ(FileText("chimelo.ini"), old);
   EXPECT_EQ(CountFiles("*"), 1);
+}
+
+// The later events' sections bear Windows' own key names, matched in any
+// case, and follow the twelve's numbers in table order; a section of any
+// other name is dropped at the save, and a file of the twelve alone is
+// written again byte for byte.
+TEST_F(SettingsFileTest, TheLaterEventsHaveSectionsOfTheirOwnNamesAfterTheTwelve) {
+  const struct {
+    const char *file, *saved;
+    int event;
+    const char* first;
+  } cases[] = {
+      {"[1]\r\n1=C:\\A.WAV\r\n[12]\r\n1=C:\\B.WAV\r\n",
+       "[1]\r\n1=C:\\A.WAV\r\n[12]\r\n1=C:\\B.WAV\r\n", 11, "C:\\B.WAV"},
+      {"[windowsunlock]\r\n1=C:\\U.WAV\r\n[EXPLORER\\navigating]\r\n1=C:\\N.WAV\r\n"
+       "[3]\r\n1=C:\\C.WAV\r\n",
+       "[3]\r\n1=C:\\C.WAV\r\n[Explorer\\Navigating]\r\n1=C:\\N.WAV\r\n"
+       "[WindowsUnlock]\r\n1=C:\\U.WAV\r\n",
+       27, "C:\\U.WAV"},
+      {"[13]\r\n1=C:\\X.WAV\r\n[0]\r\n1=C:\\Y.WAV\r\n[Foo]\r\n1=C:\\Z.WAV\r\n"
+       "[.Default]\r\n1=C:\\D.WAV\r\n2=C:\\E.WAV\r\n",
+       "[.Default]\r\n1=C:\\D.WAV\r\n2=C:\\E.WAV\r\n", 12, "C:\\D.WAV"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    WriteFileText("chimelo.ini", c.file);
+    auto loaded = Loaded();
+    EXPECT_STREQ(loaded->Read(c.event, 0), c.first);
+    ASSERT_TRUE(SaveSettings(*loaded, SettingsName));
+    EXPECT_EQ(FileText("chimelo.ini"), c.saved);
+  }
 }
 
 }  // namespace

@@ -52,10 +52,18 @@ TEST(SoundBatchTest, SoundsAreAddedWhileThereIsRoomAndTheRestNamed) {
   for (const char* path : {"c:\\a.wav", "c:\\notes.txt", "d:\\B.WAV", tooLong.c_str(),
                            "c:\\song.MP3", "c:\\x.wave", "c:\\wav"})
     batch.Take(path);
-  EXPECT_EQ(Names(batch.added), (std::vector<std::string>{"c:\\a.wav", "d:\\B.WAV"}));
-  EXPECT_EQ(Names(batch.toConvert), std::vector<std::string>{"c:\\song.MP3"});
-  EXPECT_EQ(Names(batch.noRoom), std::vector<std::string>{"c:\\x.wave"});
-  EXPECT_EQ(Names(batch.leftOut), (std::vector<std::string>{"c:\\notes.txt", tooLong, "c:\\wav"}));
+  EXPECT_EQ(Names(batch.added),
+            (std::vector<std::string>{"c:\\a.wav", "d:\\B.WAV", "c:\\song.MP3"}));
+  EXPECT_EQ(Names(batch.refused[SoundBatch::NoRoom]), std::vector<std::string>{"c:\\x.wave"});
+  EXPECT_EQ(Names(batch.refused[SoundBatch::LeftOut]),
+            (std::vector<std::string>{"c:\\notes.txt", tooLong, "c:\\wav"}));
+  // One message names them all, each under why.
+  std::vector<char> message(4096);
+  DescribeBatch(batch, message.data(), static_cast<int>(message.size()));
+  EXPECT_EQ(message.data(),
+            "Too Many Sounds ! These Were Not Added :\nx.wave\n\n"
+                "Only Sound Files Can Be Added. These Were Left Out :\nnotes.txt\n" +
+                std::string(512, 'x') + ".wav\nwav");
 
   NameList twelve;
   for (int file = 1; file <= 12; ++file) twelve.Add(("f:\\d\\" + std::to_string(file)).c_str());

@@ -33,6 +33,12 @@ class RecordingRegistry : public CurrentUserRegistry {
     return reinterpret_cast<Key>(keys_.size());
   }
 
+  // A missing key is made, and recorded as made.
+  Key OpenOrCreate(const char* subkey) override {
+    if (missing_.erase(subkey)) created.push_back(subkey);
+    return OpenExisting(subkey);
+  }
+
   void SetDefaultString(Key key, const char* value, unsigned long byteCount) override {
     std::size_t id = reinterpret_cast<std::size_t>(key);
     EXPECT_TRUE(open_.count(id)) << "write to a key that is not open";
@@ -48,6 +54,7 @@ class RecordingRegistry : public CurrentUserRegistry {
   ~RecordingRegistry() override { EXPECT_TRUE(open_.empty()) << "a key was left open"; }
 
   std::vector<Write> writes;
+  std::vector<std::string> created;
 
  private:
   std::set<std::string> missing_;
@@ -59,6 +66,7 @@ struct RotateSoundsTest : ::testing::Test {
   std::unique_ptr<SoundTable> owner = std::make_unique<SoundTable>();
   SoundTable& sounds = *owner;
   PickGenerator generator;
+  bool chimeloPlays = false;  // Windows 8 and later
 
   void Fill(int event, int count) {
     for (int i = 0; i < count; ++i)
@@ -69,11 +77,11 @@ struct RotateSoundsTest : ::testing::Test {
   // The slot each event got on one tick, read back from the written paths.
   std::map<int, int> Tick(RecordingRegistry& registry) {
     registry.writes.clear();
-    RotateSounds(sounds, generator, registry);
+    RotateSounds(sounds, generator, registry, chimeloPlays);
     std::map<int, int> chosen;
     for (const auto& write : registry.writes) {
-      int event =
-          std::find(EventKeyTable, EventKeyTable + EventCount, write.subkey) - EventKeyTable;
+      int event = 0;
+      while (event < EventCount && write.subkey != EventKeyTable[event].key) ++event;
       EXPECT_LT(event, EventCount) << write.subkey;
       EXPECT_EQ(chosen.count(event), 0u) << "event written twice in one tick";
       for (int slot = 0; slot < sounds.SoundCount(event); ++slot)
@@ -105,8 +113,8 @@ TEST_F(RotateSoundsTest, EventsWithSoundsDrawInEventOrder) {
   EXPECT_EQ(Tick(registry), (std::map<int, int>{{0, 1}, {2, 1}}));
   EXPECT_EQ(Tick(registry), (std::map<int, int>{{0, 1}, {2, 1}}));
   EXPECT_EQ(Tick(registry), (std::map<int, int>{{0, 0}, {2, 0}}));
-  EXPECT_EQ(registry.writes[0].subkey, EventKeyTable[0]);
-  EXPECT_EQ(registry.writes[1].subkey, EventKeyTable[2]);
+  EXPECT_EQ(registry.writes[0].subkey, EventKeyTable[0].key);
+  EXPECT_EQ(registry.writes[1].subkey, EventKeyTable[2].key);
 }
 
 TEST_F(RotateSoundsTest, AnEmptyTableWritesNothingButStillStepsTheGenerator) {
@@ -120,7 +128,7 @@ TEST_F(RotateSoundsTest, AnEmptyTableWritesNothingButStillStepsTheGenerator) {
 TEST_F(RotateSoundsTest, AMissingKeyIsSkippedAndTheOthersGetTheirUsualPicks) {
   Fill(0, 2);
   Fill(2, 5);
-  RecordingRegistry registry({EventKeyTable[0]});
+  RecordingRegistry registry({EventKeyTable[0].key});
   EXPECT_EQ(Tick(registry), (std::map<int, int>{{2, 1}}));
   EXPECT_EQ(Tick(registry), (std::map<int, int>{{2, 1}}));
   EXPECT_EQ(Tick(registry), (std::map<int, int>{{2, 0}}));
@@ -132,7 +140,7 @@ TEST_F(RotateSoundsTest, ASingleSoundIsRewrittenOnEveryTickWithItsNul) {
   for (int tick = 0; tick < 3; ++tick) {
     Tick(registry);
     ASSERT_EQ(registry.writes.size(), 1u);
-    EXPECT_EQ(registry.writes[0].subkey, EventKeyTable[8]);
+    EXPECT_EQ(registry.writes[0].subkey, EventKeyTable[8].key);
     EXPECT_EQ(registry.writes[0].value, "C:\\CHORD.WAV");
     EXPECT_EQ(registry.writes[0].byteCount, 13u);
   }
@@ -146,6 +154,44 @@ TEST_F(RotateSoundsTest, TheLongestPathIsWrittenWhole) {
   ASSERT_EQ(registry.writes.size(), 1u);
   EXPECT_EQ(registry.writes[0].value, longest);
   EXPECT_EQ(registry.writes[0].byteCount, 516u);
+}
+
+// The later events draw as the twelve do, after them, in table order: a
+// table of the twelve gets its picks of old.
+TEST_F(RotateSoundsTest, TheLaterEventsDrawInTableOrderAfterTheTwelve) {
+  const int events[2][3] = {{0, 2, 5}, {13, 20, 27}}, counts[] = {2, 5, 20};
+  std::vector<std::vector<int>> picks[2];
+  for (int later : {0, 1}) {
+    sounds.Clear();
+    generator = PickGenerator();
+    for (int i = 0; i < 3; ++i) Fill(events[later][i], counts[i]);
+    RecordingRegistry registry;
+    for (int tick = 0; tick < 5; ++tick) {
+      std::vector<int> slots;
+      for (const auto& chosen : Tick(registry)) slots.push_back(chosen.second);
+      picks[later].push_back(slots);
+    }
+  }
+  EXPECT_EQ(picks[1], picks[0]);
+}
+
+// Where Chimelo plays an event itself, a missing key would leave it silent.
+TEST_F(RotateSoundsTest, OnlyTheEventsChimeloPlaysGetAMissingKeyMadeAndOnlyWhereItPlaysThem) {
+  const struct {
+    int event;
+    bool chimeloPlays, made;
+  } cases[] = {{4, true, true}, {5, true, true}, {27, true, true},
+               {4, false, false}, {27, false, false}, {14, true, false}, {0, true, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(EventKeyTable[c.event].name);
+    sounds.Clear();
+    Fill(c.event, 1);
+    chimeloPlays = c.chimeloPlays;
+    RecordingRegistry registry({EventKeyTable[c.event].key});
+    Tick(registry);
+    EXPECT_EQ(registry.created.size(), c.made ? 1u : 0u);
+    EXPECT_EQ(registry.writes.size(), c.made ? 1u : 0u);
+  }
 }
 
 }  // namespace

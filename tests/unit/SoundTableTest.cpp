@@ -123,7 +123,7 @@ TEST_F(SoundTableTest, FindingIgnoresTheCaseOfAsciiLettersOnly) {
 }
 
 TEST_F(SoundTableTest, ClearEmptiesEveryEvent) {
-  for (int event = 0; event < EventCount; ++event) Fill(event, event + 1);
+  for (int event = 0; event < EventCount; ++event) Fill(event, event % MaxSoundsPerEvent + 1);
   sounds.Clear();
   for (int event = 0; event < EventCount; ++event) EXPECT_EQ(sounds.SoundCount(event), 0);
 }
