@@ -4,6 +4,7 @@
 #include "app/SessionSounds.h"
 #include "dialog/ChimeloDialog.h"
 #include "platform/SessionNotifications.h"
+#include "platform/Sound.h"
 #include "resources/ResourceIds.h"
 
 const TResponse SDIDecFrame::ResponseRows[] = {
@@ -47,12 +48,12 @@ void SDIDecFrame::EvEndSession(bool ending, bool onlyThisProgram) {
 
 // The unlock sound is Chimelo's to play where Windows no longer plays it.
 void SDIDecFrame::EvCreate() {
-  NotifySessionChanges(GetHandle());
+  if (!SystemPlaysSessionSounds()) NotifySessionChanges(GetHandle());
   DefaultProcessing();
 }
 
 void SDIDecFrame::EvDestroy() {
-  StopSessionNotifications(GetHandle());
+  if (!SystemPlaysSessionSounds()) StopSessionNotifications(GetHandle());
   TDecoratedFrame::EvDestroy();
 }
 

@@ -33,6 +33,7 @@ DWORD WINAPI CheckSounds(void* parameter) {
 void TChimeloDialog::CheckMissingSounds() {
   ++MissingAsked;
   std::memset(SoundMissing, 0, sizeof SoundMissing);
+  if (!Sounds.SoundCount(CurrentEvent)) return;
   auto check = std::make_unique<MissingSoundsCheck>();
   check->window = GetHandle();
   check->asked = MissingAsked;
