@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -138,19 +137,6 @@ TEST(ProgramResourcesTest, EveryButtonHasItsBitmapsAtEveryDisplayScale) {
       DeleteObject(bitmap);
     }
   FreeLibrary(program);
-}
-
-// A 32-bit Chimelo converting a long sound may need more than 2 GB of
-// address space, which Windows gives only to a program that says it copes.
-TEST(ProgramResourcesTest, TheProgramTakesAddressesPastTwoGigabytes) {
-  std::ifstream file(ProgramPath(), std::ios::binary);
-  IMAGE_DOS_HEADER dos = {};
-  IMAGE_FILE_HEADER header = {};
-  file.read(reinterpret_cast<char*>(&dos), sizeof dos);
-  file.seekg(dos.e_lfanew + 4);
-  file.read(reinterpret_cast<char*>(&header), sizeof header);
-  ASSERT_TRUE(file.good());
-  EXPECT_TRUE(header.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
 }
 
 }  // namespace

@@ -165,25 +165,17 @@ TEST(MalformedInputTest, ForgedFieldsChannelsAndRatesBeyondOursAndOtherChainedLi
     {"5.1", Joined(Encode(6)), true, ended, Frames},
     {"8 channels", Joined(Encode(8)), true, ended, Frames},
     {"9 channels", Joined(Encode(9)), false, failed, 0},
-    {"version 1", Forged(stereo, 0, 7, 1, 4), false, failed, 0},
     {"no channels", Forged(stereo, 0, 11, 0, 1), false, failed, 0},
     {"255 channels", Forged(stereo, 0, 11, 255, 1), false, failed, 0},
     {"rate 0", Forged(stereo, 0, 12, 0, 4), false, failed, 0},
     {"rate 7999", Forged(stereo, 0, 12, 7999, 4), false, failed, 0},
-    {"rate 8000", Forged(stereo, 0, 12, 8000, 4), true, ended, Frames},
-    {"rate 384000", Forged(stereo, 0, 12, 384000, 4), true, ended, Frames},
     {"rate 384001", Forged(stereo, 0, 12, 384001, 4), false, failed, 0},
     {"rate 0x7FFFFFFF", Forged(stereo, 0, 12, 0x7FFFFFFF, 4), false, failed, 0},
     {"blocks of 1", Forged(stereo, 0, 28, 0x00, 1), false, failed, 0},
     {"blocks of 32768", Forged(stereo, 0, 28, 0xFF, 1), false, failed, 0},
-    {"blocks of 32 and 256", Forged(stereo, 0, 28, 0x85, 1), false, failed, 0},
-    {"long blocks shorter", Forged(stereo, 0, 28, 0x8B, 1), false, failed, 0},
-    {"no framing bit", Forged(stereo, 0, 29, 0, 1), false, failed, 0},
     {"comment count 0x40000001", Forged(stereo, 1, comments, 0x40000001, 4), false, failed, 0},
-    {"comment length 0x7FFFFFFF", Forged(stereo, 1, comments + 4, 0x7FFFFFFF, 4), false, failed, 0},
     {"a link alike", first + Joined(Encode(2, 2)), true, ended, 2 * Frames},
-    {"a link of one channel", first + Joined(Encode(1, 2)), true, failed, Frames},
-    {"a link at 48 kHz", first + Forged(Encode(2, 2), 0, 12, 48000, 4), true, failed, Frames}};
+    {"a link of one channel", first + Joined(Encode(1, 2)), true, failed, Frames}};
   // clang-format on
   for (const auto& c : cases) {
     const Converted got = Convert(c.stream);
